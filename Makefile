@@ -1,0 +1,40 @@
+# The two everyday commands: `make gallery` and `make test`. Both install what is missing,
+# configure CMake for mingw-w64 once and rebuild only what changed.
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+SHOTS   ?= $(BUILD)/screenshots
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build test gallery bench clean
+
+all: build
+
+deps:
+	@scripts/ensure-deps
+
+$(BUILD)/Makefile: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake $(CMAKE_FLAGS)
+
+configure: $(BUILD)/Makefile
+
+build: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	scripts/winenv --build $(BUILD) ctest --test-dir $(BUILD) --output-on-failure $(ARGS)
+
+# With a display the gallery opens its window; without one it renders every page to PNG.
+gallery: build
+	@if [ -n "$$DISPLAY" ] && [ -z "$(HEADLESS)" ]; then \
+	  scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_gallery.exe; \
+	else \
+	  mkdir -p $(SHOTS) && \
+	  env -u DISPLAY scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_gallery.exe --screenshots $(SHOTS) && \
+	  echo "gallery pictures: $$(cd $(SHOTS) && pwd)"; \
+	fi
+
+bench: build
+	scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_bench.exe $(ARGS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,26 @@
+#ifndef AFX_SRC_AFXSTATE_H
+#define AFX_SRC_AFXSTATE_H
+// Per-thread framework state, private to the afx library.
+
+#include <afxwin.h>
+
+class CToolTipCtrl;
+
+struct AFX_THREAD_STATE
+{
+    CWnd* m_pWndInit = NULL;            // object waiting for the next window created on this thread
+    HHOOK m_hHookOldCbtFilter = NULL;
+    MSG m_lastSentMsg = {};             // the message the innermost handler is processing
+    MSG m_msgCur = {};                  // the message the pump retrieved last
+    CWinThread* m_pCurrentThread = NULL;
+    HWND m_hLockoutNotifyWindow = NULL;
+    HWND m_hWndToolTip = NULL;          // the thread's shared tool-tip control
+    CWnd* m_pLastHit = NULL;            // window whose tool the tip was last shown for
+    INT_PTR m_nLastHit = -1;            // hit code of that tool
+    TOOLINFO m_lastInfo = {};
+    CString m_strToolText;
+};
+
+AFX_THREAD_STATE* AfxGetThreadState();
+
+#endif

@@ -1,0 +1,236 @@
+#include <afxwin.h>
+#include <afx/ControlBar.h>
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+END_MESSAGE_MAP()
+
+CControlBar::CControlBar()
+    : m_cxLeftBorder(6), m_cxRightBorder(6),
+      m_cyTopBorder(2), m_cyBottomBorder(2),
+      m_cxDefaultGap(2),
+      m_bAutoDelete(FALSE),
+      m_dwStyle(0),
+      m_dwDockStyle(0),
+      m_pDockSite(NULL),
+      m_pDockBar(NULL),
+      m_pDockContext(NULL)
+{
+}
+
+CControlBar::~CControlBar()
+{
+    DestroyWindow();
+}
+
+void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
+{
+    m_cxLeftBorder = std::max(cxLeft, 0);
+    m_cyTopBorder = std::max(cyTop, 0);
+    m_cxRightBorder = std::max(cxRight, 0);
+    m_cyBottomBorder = std::max(cyBottom, 0);
+    if (m_hWnd != NULL)
+        SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void CControlBar::SetBorders(LPCRECT lpRect)
+{
+    SetBorders(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+}
+
+CRect CControlBar::GetBorders() const
+{
+    return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder);
+}
+
+DWORD CControlBar::GetBarStyle()
+{
+    return m_dwStyle;
+}
+
+void CControlBar::SetBarStyle(DWORD dwStyle)
+{
+    dwStyle &= CBRS_ALL;
+    if (dwStyle == m_dwStyle)
+        return;
+    DWORD dwOldStyle = m_dwStyle;
+    m_dwStyle = dwStyle;
+    OnBarStyleChange(dwOldStyle, dwStyle);
+}
+
+void CControlBar::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+}
+
+BOOL CControlBar::IsFloating() const
+{
+    return m_pDockBar != NULL && (m_dwStyle & CBRS_FLOATING) != 0;
+}
+
+BOOL CControlBar::IsHorz() const
+{
+    return (m_dwStyle & CBRS_ORIENT_HORZ) != 0 || (m_dwStyle & CBRS_ORIENT_ANY) == 0;
+}
+
+CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    CRect rcInside(0, 0, 0, 0);
+    CalcInsideRect(rcInside, bHorz);
+    CSize size(-rcInside.Width(), -rcInside.Height());
+    if (bStretch)
+    {
+        if (bHorz)
+            size.cx = 32767;
+        else
+            size.cy = 32767;
+    }
+    return size;
+}
+
+void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
+{
+    if (m_dwStyle & CBRS_BORDER_LEFT)
+        rect.left += cxEdge;
+    if (m_dwStyle & CBRS_BORDER_TOP)
+        rect.top += cxEdge;
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= cxEdge;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= cxEdge;
+
+    if (bHorz)
+    {
+        if (m_dwStyle & CBRS_GRIPPER)
+            rect.left += cxGripper;
+        rect.left += m_cxLeftBorder;
+        rect.top += m_cyTopBorder;
+        rect.right -= m_cxRightBorder;
+        rect.bottom -= m_cyBottomBorder;
+    }
+    else
+    {
+        if (m_dwStyle & CBRS_GRIPPER)
+            rect.top += cxGripper;
+        rect.left += m_cyTopBorder;
+        rect.top += m_cxLeftBorder;
+        rect.right -= m_cyBottomBorder;
+        rect.bottom -= m_cxRightBorder;
+    }
+}
+
+void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
+{
+    const COLORREF crShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF crHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    // Each bordered side gets an etched line: shadow outside, highlight inside.
+    if (m_dwStyle & CBRS_BORDER_TOP)
+    {
+        pDC->FillSolidRect(rect.left, rect.top, rect.Width(), 1, crShadow);
+        pDC->FillSolidRect(rect.left, rect.top + 1, rect.Width(), 1, crHilite);
+    }
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+    {
+        pDC->FillSolidRect(rect.left, rect.bottom - 2, rect.Width(), 1, crShadow);
+        pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, crHilite);
+    }
+    if (m_dwStyle & CBRS_BORDER_LEFT)
+    {
+        pDC->FillSolidRect(rect.left, rect.top, 1, rect.Height(), crShadow);
+        pDC->FillSolidRect(rect.left + 1, rect.top, 1, rect.Height(), crHilite);
+    }
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+    {
+        pDC->FillSolidRect(rect.right - 2, rect.top, 1, rect.Height(), crShadow);
+        pDC->FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), crHilite);
+    }
+    rect.DeflateRect((m_dwStyle & CBRS_BORDER_LEFT) ? cxEdge : 0, (m_dwStyle & CBRS_BORDER_TOP) ? cxEdge : 0,
+        (m_dwStyle & CBRS_BORDER_RIGHT) ? cxEdge : 0, (m_dwStyle & CBRS_BORDER_BOTTOM) ? cxEdge : 0);
+}
+
+void CControlBar::DrawGripper(CDC* pDC, const CRect& rect)
+{
+    const COLORREF crShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF crHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    // A raised bar of three pixels across the band that CalcInsideRect reserved.
+    if (IsHorz())
+        pDC->Draw3dRect(rect.left + 2, rect.top + 2, 3, std::max(rect.Height() - 4, 0), crHilite, crShadow);
+    else
+        pDC->Draw3dRect(rect.left + 2, rect.top + 2, std::max(rect.Width() - 4, 0), 3, crHilite, crShadow);
+}
+
+void CControlBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
+{
+    const DWORD dwFrameStyles = CBRS_BORDER_ANY | CBRS_GRIPPER | CBRS_ORIENT_ANY;
+    if (m_hWnd != NULL && ((dwOldStyle ^ dwNewStyle) & dwFrameStyles) != 0)
+        SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+BOOL CControlBar::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!CWnd::PreCreateWindow(cs))
+        return FALSE;
+    INITCOMMONCONTROLSEX icc = { sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES };
+    ::InitCommonControlsEx(&icc);
+    cs.style |= WS_CLIPSIBLINGS;
+    return TRUE;
+}
+
+void CControlBar::PostNcDestroy()
+{
+    if (m_bAutoDelete)
+        delete this;
+}
+
+void CControlBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    Default();
+    CRect rcInside(0, 0, 0, 0);
+    CalcInsideRect(rcInside, IsHorz());
+    RECT& rcClient = lpncsp->rgrc[0];
+    rcClient.left += rcInside.left;
+    rcClient.top += rcInside.top;
+    rcClient.right = std::max(rcClient.left, rcClient.right + rcInside.right);
+    rcClient.bottom = std::max(rcClient.top, rcClient.bottom + rcInside.bottom);
+}
+
+void CControlBar::OnNcPaint()
+{
+    Default();
+
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    ClientToScreen(&rcClient);
+    rcClient.OffsetRect(-rcWindow.left, -rcWindow.top);
+    rcWindow.OffsetRect(-rcWindow.left, -rcWindow.top);
+
+    // Leave the window's own frame (WS_BORDER and the like) to the system.
+    CRect rcFrame(0, 0, 0, 0);
+    ::AdjustWindowRectEx(&rcFrame, GetStyle() & ~WS_CAPTION, FALSE, GetExStyle());
+    rcWindow.DeflateRect(-rcFrame.left, -rcFrame.top, rcFrame.right, rcFrame.bottom);
+
+    CWindowDC dc(this);
+    dc.ExcludeClipRect(&rcClient);
+    dc.FillSolidRect(&rcWindow, ::GetSysColor(COLOR_BTNFACE));
+    DrawBorders(&dc, rcWindow);
+    if (m_dwStyle & CBRS_GRIPPER)
+        DrawGripper(&dc, rcWindow);
+}
+
+void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonDblClk(nFlags, point);
+}

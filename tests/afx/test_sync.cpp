@@ -1,0 +1,134 @@
+// CCriticalSection and CSingleLock: mutual exclusion between two threads, recursion, and the
+// lock's release on Unlock and at the end of its scope, observed from another thread.
+
+#include <afxmt.h>
+#include <gtest/gtest.h>
+
+namespace
+{
+const int nIncrements = 20000;
+const DWORD nThreadTimeoutMs = 60000;
+
+struct SharedCounter
+{
+    CCriticalSection cs;
+    volatile LONG nValue = 0;
+};
+
+// Increments with a read, a yield and a write: without the lock, two threads lose updates.
+DWORD WINAPI IncrementThread(LPVOID pParam)
+{
+    SharedCounter* pShared = static_cast<SharedCounter*>(pParam);
+    for (int i = 0; i < nIncrements; i++)
+    {
+        CSingleLock lock(&pShared->cs, TRUE);
+        LONG nRead = pShared->nValue;
+        if (i % 64 == 0)
+            ::SwitchToThread();
+        pShared->nValue = nRead + 1;
+    }
+    return 0;
+}
+
+// Asks another thread whether it could take the section right now.
+DWORD WINAPI TryEnterThread(LPVOID pParam)
+{
+    CCriticalSection* pSection = static_cast<CCriticalSection*>(pParam);
+    if (!::TryEnterCriticalSection(*pSection))
+        return 0;
+    ::LeaveCriticalSection(*pSection);
+    return 1;
+}
+
+bool OtherThreadCanEnter(CCriticalSection& section)
+{
+    HANDLE hThread = ::CreateThread(NULL, 0, TryEnterThread, &section, 0, NULL);
+    EXPECT_NE(nullptr, hThread);
+    if (hThread == NULL)
+        return false;
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, nThreadTimeoutMs));
+    DWORD dwEntered = 0;
+    ::GetExitCodeThread(hThread, &dwEntered);
+    ::CloseHandle(hThread);
+    return dwEntered == 1;
+}
+}
+
+TEST(CCriticalSectionTest, TwoThreadsNeverLoseAnUpdate)
+{
+    SharedCounter shared;
+    HANDLE hThreads[2];
+    for (HANDLE& hThread : hThreads)
+    {
+        hThread = ::CreateThread(NULL, 0, IncrementThread, &shared, 0, NULL);
+        ASSERT_NE(nullptr, hThread);
+    }
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForMultipleObjects(2, hThreads, TRUE, nThreadTimeoutMs));
+    for (HANDLE hThread : hThreads)
+        ::CloseHandle(hThread);
+    EXPECT_EQ(2 * nIncrements, shared.nValue);
+}
+
+TEST(CCriticalSectionTest, SingleLockHoldsUntilUnlockOrScopeEnd)
+{
+    CCriticalSection section;
+    EXPECT_TRUE(section.IsKindOf(RUNTIME_CLASS(CSyncObject)));
+    EXPECT_EQ(nullptr, section.m_hObject);
+    EXPECT_TRUE(OtherThreadCanEnter(section));
+    {
+        CSingleLock lock(&section);
+        EXPECT_FALSE(lock.IsLocked());
+        EXPECT_TRUE(OtherThreadCanEnter(section));
+
+        EXPECT_TRUE(lock.Lock());
+        EXPECT_TRUE(lock.IsLocked());
+        EXPECT_FALSE(OtherThreadCanEnter(section));
+        // Locking again through the same lock does not take the section twice.
+        EXPECT_TRUE(lock.Lock());
+
+        EXPECT_TRUE(lock.Unlock());
+        EXPECT_FALSE(lock.IsLocked());
+        EXPECT_TRUE(OtherThreadCanEnter(section));
+        EXPECT_TRUE(lock.Unlock());
+
+        lock.Lock(INFINITE);
+        EXPECT_FALSE(OtherThreadCanEnter(section));
+    }
+    EXPECT_TRUE(OtherThreadCanEnter(section));
+
+    {
+        CSingleLock lock(&section, TRUE);
+        EXPECT_TRUE(lock.IsLocked());
+        EXPECT_FALSE(OtherThreadCanEnter(section));
+    }
+    EXPECT_TRUE(OtherThreadCanEnter(section));
+}
+
+TEST(CCriticalSectionTest, SectionIsRecursiveForItsOwner)
+{
+    CCriticalSection section;
+    EXPECT_TRUE(section.Lock());
+    EXPECT_TRUE(section.Lock(100));
+    {
+        // The owner may take it once more through a lock, as a nested operation does.
+        CSingleLock nested(&section, TRUE);
+        EXPECT_TRUE(nested.IsLocked());
+    }
+    EXPECT_TRUE(section.Unlock());
+    EXPECT_FALSE(OtherThreadCanEnter(section));
+    CSyncObject* pObject = &section;
+    EXPECT_TRUE(pObject->Unlock());
+    EXPECT_TRUE(OtherThreadCanEnter(section));
+
+    bool bThrown = false;
+    try
+    {
+        CSingleLock lock(NULL);
+    }
+    catch (CInvalidArgException* e)
+    {
+        bThrown = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
+}

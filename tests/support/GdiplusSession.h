@@ -1,0 +1,26 @@
+#ifndef ZADUV_TESTS_GDIPLUSSESSION_H
+#define ZADUV_TESTS_GDIPLUSSESSION_H
+// CGdiplusSession: GDI+ started for as long as the object lives. The library leaves starting
+// GDI+ to its host; the test main holds one session for the whole run.
+
+#include <afxwin.h>
+
+namespace zaduv_test
+{
+class CGdiplusSession
+{
+public:
+    CGdiplusSession();
+    ~CGdiplusSession();
+
+    BOOL IsStarted() const { return m_token != 0; }
+
+private:
+    ULONG_PTR m_token;
+
+    CGdiplusSession(const CGdiplusSession&) = delete;
+    CGdiplusSession& operator=(const CGdiplusSession&) = delete;
+};
+}
+
+#endif

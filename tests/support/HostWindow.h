@@ -1,0 +1,47 @@
+#ifndef ZADUV_TESTS_HOSTWINDOW_H
+#define ZADUV_TESTS_HOSTWINDOW_H
+// CHostWindow: a top-level window at a fixed place on the screen with a client area of the
+// size a test asks for, to parent the controls that tests create directly. It paints a plain
+// background (or whatever a test's paint handler draws) through one path shared by WM_PAINT
+// and WM_PRINTCLIENT, so its pixels are known in captures.
+
+#include <afxwin.h>
+#include <functional>
+
+namespace zaduv_test
+{
+class CHostWindow : public CWnd
+{
+public:
+// Construction
+    CHostWindow();
+    virtual ~CHostWindow();
+
+    // The client area's top-left corner lands on ptClient (screen coordinates).
+    static const POINT kDefaultOrigin;
+
+    BOOL CreateHost(int cxClient, int cyClient, DWORD dwStyle = WS_POPUP | WS_VISIBLE,
+        LPCTSTR lpszTitle = L"ZaDUV test host", POINT ptClient = kDefaultOrigin);
+
+// Attributes
+    COLORREF GetBackground() const { return m_crBackground; }
+    void SetBackground(COLORREF cr);
+
+    // Draws over the background on every paint and print; pass an empty function to remove.
+    void SetPaintHandler(std::function<void(CDC*)> fnPaint);
+
+// Implementation
+protected:
+    void DrawClient(CDC* pDC);
+
+    COLORREF m_crBackground;
+    std::function<void(CDC*)> m_fnPaint;
+
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnPaint();
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
+}
+
+#endif

@@ -1,0 +1,47 @@
+#include "MessagePump.h"
+
+namespace zaduv_test
+{
+namespace
+{
+void PumpAvailable()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE))
+    {
+        if (msg.message == WM_QUIT)
+        {
+            ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE);
+            continue;
+        }
+        AfxPumpMessage();
+    }
+}
+}
+
+bool PumpUntil(const std::function<bool()>& pred, DWORD nTimeoutMs)
+{
+    const ULONGLONG tEnd = ::GetTickCount64() + nTimeoutMs;
+    for (;;)
+    {
+        PumpAvailable();
+        if (pred())
+            return true;
+        ULONGLONG tNow = ::GetTickCount64();
+        if (tNow >= tEnd)
+            return pred();
+        DWORD nWait = static_cast<DWORD>(std::min<ULONGLONG>(tEnd - tNow, 10));
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, nWait, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD nMs)
+{
+    PumpUntil([] { return false; }, nMs);
+}
+
+void PumpPending()
+{
+    PumpAvailable();
+}
+}

@@ -1,0 +1,471 @@
+#include "PixelCapture.h"
+
+#include "MessagePump.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <gdiplus.h>
+
+namespace zaduv_test
+{
+namespace
+{
+int NextSerial()
+{
+    static int s_nSerial = 0;
+    return ++s_nSerial;
+}
+
+DWORD ToDibPixel(COLORREF cr)
+{
+    return (static_cast<DWORD>(GetRValue(cr)) << 16) | (static_cast<DWORD>(GetGValue(cr)) << 8) | GetBValue(cr);
+}
+
+COLORREF FromDibPixel(DWORD dw)
+{
+    return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
+}
+
+// A 32-bit top-down DIB section selected into a memory DC, released on destruction.
+class CDibSurface
+{
+public:
+    CDibSurface(int cx, int cy)
+        : m_cx(cx), m_cy(cy), m_hDC(NULL), m_hBitmap(NULL), m_hOldBitmap(NULL), m_pBits(NULL)
+    {
+        if (cx <= 0 || cy <= 0)
+            return;
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        bmi.bmiHeader.biWidth = cx;
+        bmi.bmiHeader.biHeight = -cy;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        bmi.bmiHeader.biCompression = BI_RGB;
+        m_hDC = ::CreateCompatibleDC(NULL);
+        m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &m_pBits, NULL, 0);
+        if (m_hBitmap != NULL)
+            m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+    }
+
+    ~CDibSurface()
+    {
+        if (m_hOldBitmap != NULL)
+            ::SelectObject(m_hDC, m_hOldBitmap);
+        if (m_hBitmap != NULL)
+            ::DeleteObject(m_hBitmap);
+        if (m_hDC != NULL)
+            ::DeleteDC(m_hDC);
+    }
+
+    BOOL IsValid() const { return m_pBits != NULL; }
+    HDC GetDC() const { return m_hDC; }
+
+    void Fill(COLORREF cr)
+    {
+        ::SetBkColor(m_hDC, cr);
+        RECT rect = { 0, 0, m_cx, m_cy };
+        ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, NULL, 0, NULL);
+    }
+
+    CCapturedImage ToImage() const
+    {
+        if (!IsValid())
+            return CCapturedImage();
+        ::GdiFlush();
+        CCapturedImage image(m_cx, m_cy);
+        const DWORD* pSrc = static_cast<const DWORD*>(m_pBits);
+        std::transform(pSrc, pSrc + static_cast<size_t>(m_cx) * m_cy, image.GetBits(),
+            [](DWORD dw) { return dw & 0x00FFFFFF; });
+        return image;
+    }
+
+private:
+    int m_cx;
+    int m_cy;
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOldBitmap;
+    void* m_pBits;
+
+    CDibSurface(const CDibSurface&) = delete;
+    CDibSurface& operator=(const CDibSurface&) = delete;
+};
+
+CCapturedImage CaptureByPrint(HWND hWnd, UINT message, UINT nFlags, COLORREF crClear, const CRect& rectSize)
+{
+    CDibSurface surface(rectSize.Width(), rectSize.Height());
+    if (!surface.IsValid())
+        return CCapturedImage();
+    surface.Fill(crClear);
+    ::SendMessageW(hWnd, message, reinterpret_cast<WPARAM>(surface.GetDC()), nFlags);
+    return surface.ToImage();
+}
+
+BOOL FindPngEncoder(CLSID* pClsid)
+{
+    UINT nEncoders = 0;
+    UINT nBytes = 0;
+    if (Gdiplus::DllExports::GdipGetImageEncodersSize(&nEncoders, &nBytes) != Gdiplus::Ok || nBytes == 0)
+        return FALSE;
+    std::vector<BYTE> buffer(nBytes);
+    Gdiplus::ImageCodecInfo* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (Gdiplus::DllExports::GdipGetImageEncoders(nEncoders, nBytes, pCodecs) != Gdiplus::Ok)
+        return FALSE;
+    for (UINT i = 0; i < nEncoders; ++i)
+    {
+        if (pCodecs[i].MimeType != NULL && wcscmp(pCodecs[i].MimeType, L"image/png") == 0)
+        {
+            *pClsid = pCodecs[i].Clsid;
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+std::string Narrow(const std::wstring& str)
+{
+    int n = ::WideCharToMultiByte(CP_UTF8, 0, str.c_str(), -1, NULL, 0, NULL, NULL);
+    std::string strResult(n > 0 ? n - 1 : 0, '\0');
+    if (n > 1)
+        ::WideCharToMultiByte(CP_UTF8, 0, str.c_str(), -1, &strResult[0], n, NULL, NULL);
+    return strResult;
+}
+
+// Under Wine the file's path on the host as well, so that it can be opened from there.
+std::string DisplayPath(const std::wstring& strPath)
+{
+    typedef char* (CDECL* PFNUNIXNAME)(LPCWSTR);
+    static PFNUNIXNAME s_pfnUnixName = reinterpret_cast<PFNUNIXNAME>(
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+    std::string str = Narrow(strPath);
+    if (s_pfnUnixName != NULL)
+    {
+        if (char* pszUnix = s_pfnUnixName(strPath.c_str()))
+        {
+            str += std::string(" (") + pszUnix + ")";
+            ::HeapFree(::GetProcessHeap(), 0, pszUnix);
+        }
+    }
+    return str;
+}
+
+std::string CurrentTestName()
+{
+    const ::testing::TestInfo* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string str = pInfo != NULL ? std::string(pInfo->test_suite_name()) + "." + pInfo->name() : "no-test";
+    std::replace_if(str.begin(), str.end(), [](char ch) { return strchr("/\\:*?\"<>|", ch) != NULL; }, '_');
+    return str;
+}
+
+std::string RowAround(const CCapturedImage& image, int x, int y)
+{
+    std::string str = "  row " + std::to_string(y) + " from x=" + std::to_string(std::max(0, x - 3)) + ":";
+    for (COLORREF cr : image.Row(y, x - 3, x + 4))
+        str += " " + ColorName(cr);
+    return str;
+}
+}
+
+CCapturedImage::CCapturedImage()
+    : m_cx(0), m_cy(0), m_nSerial(NextSerial())
+{
+}
+
+CCapturedImage::CCapturedImage(int cx, int cy, COLORREF crFill)
+    : m_cx(std::max(cx, 0)), m_cy(std::max(cy, 0)), m_nSerial(NextSerial()),
+      m_pixels(static_cast<size_t>(m_cx) * m_cy, ToDibPixel(crFill))
+{
+}
+
+COLORREF CCapturedImage::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_cx || y >= m_cy)
+        return CLR_INVALID;
+    return FromDibPixel(m_pixels[static_cast<size_t>(y) * m_cx + x]);
+}
+
+void CCapturedImage::SetPixel(int x, int y, COLORREF cr)
+{
+    if (x >= 0 && y >= 0 && x < m_cx && y < m_cy)
+        m_pixels[static_cast<size_t>(y) * m_cx + x] = ToDibPixel(cr);
+}
+
+int CCapturedImage::CountColor(const CRect& rect, COLORREF cr) const
+{
+    CRect rectClip;
+    if (!rectClip.IntersectRect(&rect, GetRect()))
+        return 0;
+    int nCount = 0;
+    for (int y = rectClip.top; y < rectClip.bottom; ++y)
+        for (int x = rectClip.left; x < rectClip.right; ++x)
+            nCount += Pixel(x, y) == cr ? 1 : 0;
+    return nCount;
+}
+
+BOOL CCapturedImage::IsUniform(const CRect& rect, COLORREF cr) const
+{
+    CRect rectClip;
+    if (!rectClip.IntersectRect(&rect, GetRect()))
+        return FALSE;
+    return CountColor(rectClip, cr) == rectClip.Width() * rectClip.Height();
+}
+
+CRect CCapturedImage::BoundingBox(COLORREF cr, const CRect& rectWithin) const
+{
+    CRect rectClip;
+    CRect rectBox(0, 0, 0, 0);
+    if (!rectClip.IntersectRect(&rectWithin, GetRect()))
+        return rectBox;
+    for (int y = rectClip.top; y < rectClip.bottom; ++y)
+    {
+        for (int x = rectClip.left; x < rectClip.right; ++x)
+        {
+            if (Pixel(x, y) != cr)
+                continue;
+            if (rectBox.IsRectEmpty())
+                rectBox.SetRect(x, y, x + 1, y + 1);
+            rectBox.left = std::min<LONG>(rectBox.left, x);
+            rectBox.right = std::max<LONG>(rectBox.right, x + 1);
+            rectBox.bottom = y + 1;
+        }
+    }
+    return rectBox;
+}
+
+int CCapturedImage::FindColumn(const CRect& rect, COLORREF cr) const
+{
+    CRect rectClip;
+    if (!rectClip.IntersectRect(&rect, GetRect()))
+        return -1;
+    for (int x = rectClip.left; x < rectClip.right; ++x)
+        for (int y = rectClip.top; y < rectClip.bottom; ++y)
+            if (Pixel(x, y) == cr)
+                return x;
+    return -1;
+}
+
+int CCapturedImage::FindRow(const CRect& rect, COLORREF cr) const
+{
+    CRect rectClip;
+    if (!rectClip.IntersectRect(&rect, GetRect()))
+        return -1;
+    for (int y = rectClip.top; y < rectClip.bottom; ++y)
+        for (int x = rectClip.left; x < rectClip.right; ++x)
+            if (Pixel(x, y) == cr)
+                return y;
+    return -1;
+}
+
+std::vector<COLORREF> CCapturedImage::Row(int y, int xFrom, int xTo) const
+{
+    std::vector<COLORREF> colours;
+    for (int x = std::max(xFrom, 0); x < std::min(xTo, m_cx); ++x)
+        colours.push_back(Pixel(x, y));
+    return colours;
+}
+
+std::vector<COLORREF> CCapturedImage::Column(int x, int yFrom, int yTo) const
+{
+    std::vector<COLORREF> colours;
+    for (int y = std::max(yFrom, 0); y < std::min(yTo, m_cy); ++y)
+        colours.push_back(Pixel(x, y));
+    return colours;
+}
+
+CCapturedImage CaptureClient(HWND hWnd)
+{
+    if (!::IsWindow(hWnd))
+        return CCapturedImage();
+    ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpPending();
+    CRect rectClient;
+    ::GetClientRect(hWnd, &rectClient);
+    CDibSurface surface(rectClient.Width(), rectClient.Height());
+    if (!surface.IsValid())
+        return CCapturedImage();
+    HDC hDC = ::GetDC(hWnd);
+    ::BitBlt(surface.GetDC(), 0, 0, rectClient.Width(), rectClient.Height(), hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hDC);
+    return surface.ToImage();
+}
+
+CCapturedImage CapturePrintClient(HWND hWnd, UINT nFlags, COLORREF crClear)
+{
+    CRect rectClient;
+    if (!::IsWindow(hWnd) || !::GetClientRect(hWnd, &rectClient))
+        return CCapturedImage();
+    return CaptureByPrint(hWnd, WM_PRINTCLIENT, nFlags, crClear, rectClient);
+}
+
+CCapturedImage CapturePrint(HWND hWnd, UINT nFlags, COLORREF crClear)
+{
+    CRect rectWindow;
+    if (!::IsWindow(hWnd) || !::GetWindowRect(hWnd, &rectWindow))
+        return CCapturedImage();
+    return CaptureByPrint(hWnd, WM_PRINT, nFlags, crClear, rectWindow);
+}
+
+CCapturedImage CaptureDC(CDC* pDC, const CRect& rect)
+{
+    if (pDC == NULL || pDC->GetSafeHdc() == NULL)
+        return CCapturedImage();
+    CDibSurface surface(rect.Width(), rect.Height());
+    if (!surface.IsValid())
+        return CCapturedImage();
+    ::BitBlt(surface.GetDC(), 0, 0, rect.Width(), rect.Height(), pDC->GetSafeHdc(), rect.left, rect.top, SRCCOPY);
+    return surface.ToImage();
+}
+
+BOOL SavePng(const CCapturedImage& image, LPCWSTR lpszPath)
+{
+    CLSID clsidPng;
+    if (image.IsEmpty() || lpszPath == NULL || !FindPngEncoder(&clsidPng))
+        return FALSE;
+    // GDI+ reads the caller's buffer in place; give it opaque pixels.
+    std::vector<DWORD> pixels(image.GetBits(), image.GetBits() + static_cast<size_t>(image.Width()) * image.Height());
+    for (DWORD& dw : pixels)
+        dw |= 0xFF000000;
+    Gdiplus::GpBitmap* pBitmap = NULL;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(image.Width(), image.Height(), image.Width() * 4,
+            PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels.data()), &pBitmap) != Gdiplus::Ok)
+        return FALSE;
+    Gdiplus::GpStatus status = Gdiplus::DllExports::GdipSaveImageToFile(pBitmap, lpszPath, &clsidPng, NULL);
+    Gdiplus::DllExports::GdipDisposeImage(pBitmap);
+    return status == Gdiplus::Ok;
+}
+
+BOOL ReadImageFile(LPCWSTR lpszPath, CCapturedImage& image)
+{
+    image = CCapturedImage();
+    Gdiplus::GpBitmap* pBitmap = NULL;
+    if (lpszPath == NULL || Gdiplus::DllExports::GdipCreateBitmapFromFile(lpszPath, &pBitmap) != Gdiplus::Ok)
+        return FALSE;
+    UINT cx = 0;
+    UINT cy = 0;
+    Gdiplus::DllExports::GdipGetImageWidth(pBitmap, &cx);
+    Gdiplus::DllExports::GdipGetImageHeight(pBitmap, &cy);
+    Gdiplus::GpRect rect(0, 0, static_cast<INT>(cx), static_cast<INT>(cy));
+    Gdiplus::BitmapData data = {};
+    BOOL bResult = FALSE;
+    if (cx > 0 && cy > 0 &&
+        Gdiplus::DllExports::GdipBitmapLockBits(pBitmap, &rect, Gdiplus::ImageLockModeRead,
+            PixelFormat32bppARGB, &data) == Gdiplus::Ok)
+    {
+        CCapturedImage result(static_cast<int>(cx), static_cast<int>(cy));
+        for (UINT y = 0; y < cy; ++y)
+        {
+            const DWORD* pRow = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(data.Scan0) + y * data.Stride);
+            std::transform(pRow, pRow + cx, result.GetBits() + static_cast<size_t>(y) * cx,
+                [](DWORD dw) { return dw & 0x00FFFFFF; });
+        }
+        Gdiplus::DllExports::GdipBitmapUnlockBits(pBitmap, &data);
+        image = result;
+        bResult = TRUE;
+    }
+    Gdiplus::DllExports::GdipDisposeImage(pBitmap);
+    return bResult;
+}
+
+std::wstring GetArtifactFolder()
+{
+    // <build>/bin/<test>.exe saves into <build>/test-artifacts.
+    WCHAR szPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
+    std::wstring strFolder(szPath);
+    for (int i = 0; i < 2; ++i)
+    {
+        size_t nSlash = strFolder.find_last_of(L"\\/");
+        if (nSlash != std::wstring::npos)
+            strFolder.erase(nSlash);
+    }
+    return strFolder + L"\\test-artifacts";
+}
+
+std::string SaveFailureArtifact(const CCapturedImage& image)
+{
+    // One file per test and image: the first failure of a capture tells all its later ones.
+    static std::map<std::string, std::map<int, std::string>> s_saved;
+    std::string strTest = CurrentTestName();
+    std::map<int, std::string>& saved = s_saved[strTest];
+    auto it = saved.find(image.GetSerial());
+    if (it != saved.end())
+        return it->second;
+
+    std::wstring strFolder = GetArtifactFolder();
+    ::CreateDirectoryW(strFolder.c_str(), NULL);
+    std::string strFile = strTest;
+    if (!saved.empty())
+        strFile += "-" + std::to_string(saved.size() + 1);
+    std::wstring strPath = strFolder + L"\\" + std::wstring(strFile.begin(), strFile.end()) + L".png";
+    std::string strNote = SavePng(image, strPath.c_str())
+        ? "capture saved to " + DisplayPath(strPath)
+        : "the capture could not be saved to " + Narrow(strPath);
+    saved[image.GetSerial()] = strNote;
+    return strNote;
+}
+
+std::string ColorName(COLORREF cr)
+{
+    if (cr == CLR_INVALID)
+        return "(outside)";
+    char sz[32];
+    snprintf(sz, sizeof(sz), "RGB(%u,%u,%u)", GetRValue(cr), GetGValue(cr), GetBValue(cr));
+    return sz;
+}
+
+::testing::AssertionResult AssertPixel(const char* lpszImage, const char* lpszX, const char* lpszY,
+    const char* lpszColor, const CCapturedImage& image, int x, int y, COLORREF cr)
+{
+    COLORREF crActual = image.Pixel(x, y);
+    if (crActual == cr)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+        << "pixel (" << lpszX << ", " << lpszY << ") = (" << x << ", " << y << ") of " << lpszImage << " ("
+        << image.Width() << "x" << image.Height() << ") is " << ColorName(crActual) << ", expected "
+        << lpszColor << " = " << ColorName(cr) << "\n" << RowAround(image, x, y) << "\n  "
+        << SaveFailureArtifact(image);
+}
+
+::testing::AssertionResult AssertColorCount(const char* lpszImage, const char* lpszRect,
+    const char* lpszColor, const char* lpszCount, const CCapturedImage& image, const CRect& rect,
+    COLORREF cr, int nCount)
+{
+    int nActual = image.CountColor(rect, cr);
+    if (nActual == nCount)
+        return ::testing::AssertionSuccess();
+    CRect rectBox = image.BoundingBox(cr, rect);
+    return ::testing::AssertionFailure()
+        << lpszImage << " has " << nActual << " pixels of " << lpszColor << " = " << ColorName(cr) << " in "
+        << lpszRect << " = (" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
+        << "), expected " << lpszCount << " = " << nCount << "; they lie within (" << rectBox.left << ", "
+        << rectBox.top << ", " << rectBox.right << ", " << rectBox.bottom << ")\n  " << SaveFailureArtifact(image);
+}
+
+::testing::AssertionResult AssertUniform(const char* lpszImage, const char* lpszRect,
+    const char* lpszColor, const CCapturedImage& image, const CRect& rect, COLORREF cr)
+{
+    if (image.IsUniform(rect, cr))
+        return ::testing::AssertionSuccess();
+    CRect rectClip;
+    rectClip.IntersectRect(&rect, image.GetRect());
+    int nFirstX = -1;
+    int nFirstY = -1;
+    for (int y = rectClip.top; y < rectClip.bottom && nFirstX < 0; ++y)
+        for (int x = rectClip.left; x < rectClip.right && nFirstX < 0; ++x)
+            if (image.Pixel(x, y) != cr)
+            {
+                nFirstX = x;
+                nFirstY = y;
+            }
+    ::testing::AssertionResult result = ::testing::AssertionFailure();
+    result << lpszRect << " = (" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
+           << ") of " << lpszImage << " is not all " << lpszColor << " = " << ColorName(cr);
+    if (nFirstX >= 0)
+        result << ": (" << nFirstX << ", " << nFirstY << ") is " << ColorName(image.Pixel(nFirstX, nFirstY));
+    else
+        result << ": it lies outside the " << image.Width() << "x" << image.Height() << " image";
+    return result << "\n  " << SaveFailureArtifact(image);
+}
+}

@@ -1,0 +1,27 @@
+// The main of every test executable: a console host as the framework expects one, with a
+// global application object and AfxWinInit before any window is made. GDI+ is the host's to
+// start, so it runs for the whole test run, as an application would keep it.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+#include <cstdio>
+
+#include "GdiplusSession.h"
+
+CWinApp theTestApp(L"ZaDUVTests");
+
+int main(int argc, char** argv)
+{
+    if (!AfxWinInit(::GetModuleHandleW(NULL), NULL, ::GetCommandLineW(), SW_SHOWNORMAL))
+        return 1;
+    ::testing::InitGoogleTest(&argc, argv);
+    int nResult = 1;
+    {
+        zaduv_test::CGdiplusSession gdiplus;
+        if (gdiplus.IsStarted())
+            nResult = RUN_ALL_TESTS();
+        else
+            fprintf(stderr, "GDI+ could not be started\n");
+    }
+    AfxWinTerm();
+    return nResult;
+}
