@@ -7,6 +7,8 @@
 #include <afx/HandleMap.h>
 #include <gtest/gtest.h>
 
+#include "PixelCapture.h"
+
 namespace
 {
 const COLORREF kBack = RGB(255, 255, 255);
@@ -15,24 +17,7 @@ const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kGreen = RGB(0, 160, 0);
 const COLORREF kMagenta = RGB(255, 0, 255);
 
-::testing::AssertionResult PixelIs(const CDC& dc, int x, int y, COLORREF crExpected)
-{
-    COLORREF cr = dc.GetPixel(x, y);
-    if (cr == crExpected)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is 0x" << std::hex << cr
-                                         << ", expected 0x" << crExpected;
-}
-
-// Counts the pixels of a colour in [x1, x2) x [y1, y2).
-int CountPixels(const CDC& dc, int x1, int y1, int x2, int y2, COLORREF cr)
-{
-    int nCount = 0;
-    for (int y = y1; y < y2; ++y)
-        for (int x = x1; x < x2; ++x)
-            nCount += dc.GetPixel(x, y) == cr ? 1 : 0;
-    return nCount;
-}
+using zaduv_test::CCapturedImage;
 
 // A 64 x 64 screen-compatible bitmap selected into a memory context, cleared to white.
 class GdiTest : public ::testing::Test
@@ -57,6 +42,17 @@ protected:
         AfxDeleteTempMaps();
     }
 
+    // The whole bitmap, read from device (0, 0) whatever the mapping.
+    CCapturedImage Capture()
+    {
+        CPoint ptWindowOrg = m_dc.SetWindowOrg(0, 0);
+        CPoint ptViewportOrg = m_dc.SetViewportOrg(0, 0);
+        CCapturedImage image = zaduv_test::CaptureDC(&m_dc, CRect(0, 0, kSize, kSize));
+        m_dc.SetWindowOrg(ptWindowOrg);
+        m_dc.SetViewportOrg(ptViewportOrg);
+        return image;
+    }
+
     CDC m_dc;
     CBitmap m_bitmap;
     CBitmap* m_pOldBitmap = nullptr;
@@ -66,18 +62,16 @@ protected:
 TEST_F(GdiTest, FillSolidRectFillsExactlyTheRectAndKeepsTheColourAsBackground)
 {
     m_dc.FillSolidRect(10, 12, 5, 3, kRed);
-
-    EXPECT_EQ(15, CountPixels(m_dc, 0, 0, kSize, kSize, kRed));
-    EXPECT_TRUE(PixelIs(m_dc, 10, 12, kRed));
-    EXPECT_TRUE(PixelIs(m_dc, 14, 14, kRed));
-    EXPECT_TRUE(PixelIs(m_dc, 15, 14, kBack));
-    EXPECT_TRUE(PixelIs(m_dc, 14, 15, kBack));
     EXPECT_EQ(kRed, m_dc.GetBkColor());
-
     CRect rect(20, 20, 22, 30);
     m_dc.FillSolidRect(&rect, kBlue);
-    EXPECT_EQ(20, CountPixels(m_dc, 0, 0, kSize, kSize, kBlue));
     EXPECT_EQ(kBlue, m_dc.GetBkColor());
+
+    CCapturedImage image = Capture();
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kRed, 15);
+    EXPECT_UNIFORM(image, CRect(10, 12, 15, 15), kRed);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kBlue, 20);
+    EXPECT_UNIFORM(image, rect, kBlue);
 }
 
 TEST_F(GdiTest, Draw3dRectOwnsTopRightAndBottomLeftCornersToTheBottomRightColour)
@@ -93,16 +87,18 @@ TEST_F(GdiTest, Draw3dRectOwnsTopRightAndBottomLeftCornersToTheBottomRightColour
     };
 
     m_dc.Draw3dRect(10, 20, 20, 15, kRed, kBlue);
+    CCapturedImage image = Capture();
     for (const Probe& probe : probes)
-        EXPECT_TRUE(PixelIs(m_dc, probe.x, probe.y, probe.cr));
-    EXPECT_EQ(19 + 14 - 1, CountPixels(m_dc, 0, 0, kSize, kSize, kRed));
-    EXPECT_EQ(20 + 15 - 1, CountPixels(m_dc, 0, 0, kSize, kSize, kBlue));
+        EXPECT_PIXEL(image, probe.x, probe.y, probe.cr);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kRed, 19 + 14 - 1);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kBlue, 20 + 15 - 1);
 
     m_dc.FillSolidRect(0, 0, kSize, kSize, kBack);
     CRect rect(10, 20, 30, 35);
     m_dc.Draw3dRect(&rect, kRed, kBlue);
+    image = Capture();
     for (const Probe& probe : probes)
-        EXPECT_TRUE(PixelIs(m_dc, probe.x, probe.y, probe.cr));
+        EXPECT_PIXEL(image, probe.x, probe.y, probe.cr);
 }
 
 TEST_F(GdiTest, SelectObjectAnswersThePreviousObjectAndRestoresIt)
@@ -118,7 +114,7 @@ TEST_F(GdiTest, SelectObjectAnswersThePreviousObjectAndRestoresIt)
     EXPECT_EQ(&penBlue, m_dc.GetCurrentPen());
     m_dc.MoveTo(0, 5);
     m_dc.LineTo(kSize, 5);
-    EXPECT_TRUE(PixelIs(m_dc, 30, 5, kBlue));
+    EXPECT_PIXEL(Capture(), 30, 5, kBlue);
     EXPECT_EQ(&penBlue, m_dc.SelectObject(pOldPen));
     EXPECT_EQ(hStockPen, ::GetCurrentObject(m_dc.m_hDC, OBJ_PEN));
 
@@ -126,8 +122,9 @@ TEST_F(GdiTest, SelectObjectAnswersThePreviousObjectAndRestoresIt)
     CBrush* pOldBrush = m_dc.SelectObject(&brush);
     ASSERT_NE(pOldBrush, nullptr);
     m_dc.Rectangle(10, 10, 20, 20);
-    EXPECT_TRUE(PixelIs(m_dc, 15, 15, kGreen));
-    EXPECT_TRUE(PixelIs(m_dc, 10, 15, RGB(0, 0, 0)));      // outline with the stock black pen
+    CCapturedImage image = Capture();
+    EXPECT_PIXEL(image, 15, 15, kGreen);
+    EXPECT_PIXEL(image, 10, 15, RGB(0, 0, 0));             // outline with the stock black pen
     EXPECT_EQ(&brush, m_dc.SelectObject(pOldBrush));
 
     CFont font;
@@ -190,7 +187,7 @@ TEST_F(GdiTest, SeparateAttributeHandleReceivesStateButNoDrawing)
         dc.MoveTo(2, 40);
         EXPECT_TRUE(dc.LineTo(40, 40));
         EXPECT_EQ(CPoint(40, 40), dc.GetCurrentPosition());
-        EXPECT_TRUE(PixelIs(m_dc, 20, 40, kRed));
+        EXPECT_PIXEL(Capture(), 20, 40, kRed);
 
         EXPECT_EQ(CPoint(0, 0), dc.SetWindowOrg(5, 6));
         CPoint ptOrg;
@@ -223,16 +220,17 @@ TEST_F(GdiTest, WindowOriginShiftsLogicalDrawingToDevicePixels)
     EXPECT_EQ(CRect(100, 50, 110, 60), rect);
 
     EXPECT_EQ(CPoint(100, 50), m_dc.SetWindowOrg(CPoint(0, 0)));
-    EXPECT_TRUE(PixelIs(m_dc, 5, 3, kRed));
-    EXPECT_TRUE(PixelIs(m_dc, 6, 4, kRed));
-    EXPECT_TRUE(PixelIs(m_dc, 10, 10, kBlue));
-    EXPECT_EQ(5, CountPixels(m_dc, 0, 0, kSize, kSize, kRed) + CountPixels(m_dc, 0, 0, kSize, kSize, kBlue));
+    CCapturedImage image = Capture();
+    EXPECT_UNIFORM(image, CRect(5, 3, 7, 5), kRed);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kRed, 4);
+    EXPECT_PIXEL(image, 10, 10, kBlue);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kBlue, 1);
 
     EXPECT_EQ(CPoint(0, 0), m_dc.OffsetViewportOrg(3, 4));
     EXPECT_EQ(CPoint(3, 4), m_dc.GetViewportOrg());
     m_dc.SetPixel(0, 0, kGreen);
     m_dc.SetViewportOrg(0, 0);
-    EXPECT_TRUE(PixelIs(m_dc, 3, 4, kGreen));
+    EXPECT_PIXEL(Capture(), 3, 4, kGreen);
 }
 
 TEST_F(GdiTest, SizesConvertByTheExtentRatioWhateverTheAxisDirection)
@@ -270,7 +268,9 @@ TEST_F(GdiTest, ClipBoxFollowsTheSelectedRegionInLogicalCoordinates)
     EXPECT_FALSE(m_dc.PtVisible(25, 6));
 
     m_dc.FillSolidRect(0, 0, kSize, kSize, kRed);
-    EXPECT_EQ(20 * 24, CountPixels(m_dc, 0, 0, kSize, kSize, kRed));
+    CCapturedImage image = Capture();
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kRed, 20 * 24);
+    EXPECT_UNIFORM(image, rect, kRed);
 
     m_dc.SetWindowOrg(5, 6);
     EXPECT_EQ(SIMPLEREGION, m_dc.GetClipBox(&rect));
@@ -335,11 +335,12 @@ TEST_F(GdiTest, EndEllipsisTextStaysInsideItsRectangle)
     CString str(_T("A caption far too wide for this narrow rectangle"));
     m_dc.DrawText(str, &rectText, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 
-    EXPECT_GT(CountPixels(m_dc, rect.left, rect.top, rect.right, rect.bottom, RGB(0, 0, 0)), 0);
-    EXPECT_EQ(kSize * kSize - rect.Width() * rect.Height(),
-              CountPixels(m_dc, 0, 0, kSize, rect.top, kBack) + CountPixels(m_dc, 0, rect.bottom, kSize, kSize, kBack)
-                  + CountPixels(m_dc, 0, rect.top, rect.left, rect.bottom, kBack)
-                  + CountPixels(m_dc, rect.right, rect.top, kSize, rect.bottom, kBack));
+    CCapturedImage image = Capture();
+    EXPECT_LT(image.CountColor(rect, kBack), rect.Width() * rect.Height());     // something was drawn
+    EXPECT_UNIFORM(image, CRect(0, 0, kSize, rect.top), kBack);
+    EXPECT_UNIFORM(image, CRect(0, rect.bottom, kSize, kSize), kBack);
+    EXPECT_UNIFORM(image, CRect(0, rect.top, rect.left, rect.bottom), kBack);
+    EXPECT_UNIFORM(image, CRect(rect.right, rect.top, kSize, rect.bottom), kBack);
 
     // A constant string is never shortened, even when the caller asks for it.
     rectText = rect;
@@ -369,13 +370,14 @@ TEST_F(GdiTest, CompatibleBitmapHoldsWhatIsDrawnIntoIt)
     EXPECT_TRUE(m_dc.BitBlt(30, 30, 20, 10, &dcMem, 0, 0, SRCCOPY));
     EXPECT_EQ(&bitmap, dcMem.SelectObject(pOld));
 
-    EXPECT_TRUE(PixelIs(m_dc, 30, 30, kRed));
-    EXPECT_TRUE(PixelIs(m_dc, 49, 39, kBlue));
-    EXPECT_TRUE(PixelIs(m_dc, 50, 39, kBack));
-    EXPECT_EQ(199, CountPixels(m_dc, 0, 0, kSize, kSize, kRed));
-
     EXPECT_TRUE(m_dc.StretchBlt(0, 0, 4, 4, &m_dc, 30, 30, 2, 2, SRCCOPY));
-    EXPECT_EQ(16, CountPixels(m_dc, 0, 0, 4, 4, kRed));
+    CCapturedImage image = Capture();
+    EXPECT_PIXEL(image, 30, 30, kRed);
+    EXPECT_PIXEL(image, 49, 39, kBlue);
+    EXPECT_PIXEL(image, 50, 39, kBack);
+    EXPECT_COLOR_COUNT(image, CRect(30, 30, 50, 40), kRed, 199);
+    EXPECT_UNIFORM(image, CRect(0, 0, 4, 4), kRed);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kRed, 199 + 16);
 }
 
 TEST_F(GdiTest, PointFontHeightUsesTheContextResolutionAndMapping)
@@ -417,7 +419,7 @@ TEST_F(GdiTest, FromHandleAnswersTheAttachedObjectOrATemporaryThatLeavesTheHandl
     EXPECT_EQ(nullptr, afxMapHGDIOBJ()->LookupTemporary(hBrush));
     EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), ::GetObjectType(hBrush));
     m_dc.FillRect(CRect(0, 0, 4, 4), CBrush::FromHandle(hBrush));
-    EXPECT_EQ(16, CountPixels(m_dc, 0, 0, kSize, kSize, kBlue));
+    EXPECT_COLOR_COUNT(Capture(), CRect(0, 0, kSize, kSize), kBlue, 16);
     AfxDeleteTempMaps();
     EXPECT_TRUE(::DeleteObject(hBrush));
 
@@ -611,20 +613,19 @@ TEST_F(GdiTest, ImageListDrawsAddedImagesThroughTheirMask)
     EXPECT_EQ(16, cy);
 
     EXPECT_TRUE(images.Draw(&m_dc, 0, CPoint(2, 2), ILD_NORMAL));
-    EXPECT_TRUE(PixelIs(m_dc, 2, 2, kBack));          // masked
-    EXPECT_TRUE(PixelIs(m_dc, 9, 9, kBack));
-    EXPECT_TRUE(PixelIs(m_dc, 10, 10, kRed));
-    EXPECT_TRUE(PixelIs(m_dc, 17, 2, kRed));
-    EXPECT_EQ(16 * 16 - 8 * 8, CountPixels(m_dc, 0, 0, kSize, kSize, kRed));
+    CCapturedImage image = Capture();
+    EXPECT_UNIFORM(image, CRect(2, 2, 10, 10), kBack);     // masked
+    EXPECT_PIXEL(image, 10, 10, kRed);
+    EXPECT_PIXEL(image, 17, 2, kRed);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kRed, 16 * 16 - 8 * 8);
 
     // Part of the second image: 6 x 4 pixels from its (10, 12), with the list's background.
     images.SetBkColor(kGreen);
     EXPECT_EQ(kGreen, images.GetBkColor());
     EXPECT_TRUE(images.DrawIndirect(&m_dc, 1, CPoint(30, 40), CSize(6, 4), CPoint(10, 12)));
-    EXPECT_EQ(24, CountPixels(m_dc, 0, 0, kSize, kSize, kBlue));
-    EXPECT_TRUE(PixelIs(m_dc, 30, 40, kBlue));
-    EXPECT_TRUE(PixelIs(m_dc, 35, 43, kBlue));
-    EXPECT_TRUE(PixelIs(m_dc, 36, 43, kBack));
+    image = Capture();
+    EXPECT_UNIFORM(image, CRect(30, 40, 36, 44), kBlue);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), kBlue, 24);
 
     EXPECT_TRUE(images.Remove(0));
     EXPECT_EQ(1, images.GetImageCount());

@@ -402,7 +402,7 @@ CString CString::Mid(int nFirst, int nCount) const
     nCount = std::max(nCount, 0);
     if (nFirst > nLength)
         return CString();
-    
+    nCount = std::min(nCount, nLength - nFirst);
     if (nFirst == 0 && nCount == nLength)
         return *this;
     return CString(m_pszData + nFirst, nCount);

@@ -15,6 +15,7 @@
 #include <afx/Coll.h>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -181,7 +182,7 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
     {
         if constexpr (bArgMayAlias)
         {
-            if (nIndex >= m_nMaxSize && IsElement(&newElement))
+            if (nIndex >= m_nMaxSize && IsElement(std::addressof(newElement)))
             {
                 TYPE copy(newElement);
                 SetSize(nIndex + 1, -1);
@@ -221,7 +222,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_P
         AfxThrowInvalidArgException();
     if constexpr (bArgMayAlias)
     {
-        if (IsElement(&newElement))
+        if (IsElement(std::addressof(newElement)))
         {
             TYPE copy(newElement);
             InsertAt(nIndex, copy, nCount);
@@ -337,7 +338,7 @@ void CArray<TYPE, ARG_TYPE>::RelocateElements(TYPE* pDest, TYPE* pSrc, INT_PTR n
         for (INT_PTR i = 0; i < nCount; i++)
         {
             ::new (static_cast<void*>(pDest + i)) TYPE(std::move(pSrc[i]));
-            (void)0;
+            pSrc[i].~TYPE();
         }
     }
 }

@@ -27,7 +27,7 @@ class AFX_API CGdiObject : public CObject
     DECLARE_DYNCREATE(CGdiObject)
 public:
 // Attributes
-    HGDIOBJ m_hObject;                  // must be the first data member
+    HGDIOBJ m_hObject;
 
     operator HGDIOBJ() const;
     HGDIOBJ GetSafeHandle() const;

@@ -24,7 +24,7 @@ public:
     BOOL Create(CImageList* pImageList);
 
 // Attributes
-    HIMAGELIST m_hImageList;            // must be the first data member
+    HIMAGELIST m_hImageList;
     operator HIMAGELIST() const;
     HIMAGELIST GetSafeHandle() const;
 

@@ -3,7 +3,7 @@
 // CToolBar: a control bar built on the toolbar common control. Buttons come from a list of
 // command ids (SetButtons, or a toolbar resource through LoadToolBar) and take consecutive
 // images of one bitmap strip (SetBitmap/LoadBitmap), whose light grey (RGB 192,192,192)
-// background is transparent. The bar lays its buttons out in a row, or in a column when it
+// background is transparent; a 32-bit strip with an alpha channel is drawn by its alpha. The bar lays its buttons out in a row, or in a column when it
 // stands vertically (CalcFixedLayout).
 //
 // Button styles (GetButtonStyle/SetButtonStyle) hold the control's button style in the low
