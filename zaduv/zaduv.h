@@ -1,0 +1,15 @@
+#ifndef ZADUV_ZADUV_H
+#define ZADUV_ZADUV_H
+// Everything a host application uses of the library.
+
+#include "foundation/ZaDUVDefs.h"
+#include "foundation/GdiUtils.h"
+#include "foundation/MemDC.h"
+#include "xlistctrl/XHeaderCtrl.h"
+#include "xlistctrl/SortedHeaderCtrl.h"
+#include "xlistctrl/XSortedHeaderCtrl.h"
+#include "patientlist/FilterListener.h"
+#include "patientlist/FilterEdit.h"
+#include "patientlist/PatientListCtrl.h"
+
+#endif
