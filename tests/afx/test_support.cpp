@@ -153,8 +153,9 @@ TEST(HostWindowTest, ClientAreaHasTheAskedSizeAtTheFixedOrigin)
     }
 }
 
-// Both ways of capturing a window see the same exact pixels: the screen copy after a repaint
-// and the WM_PRINTCLIENT rendering into a memory bitmap.
+// Every way of capturing a window sees the same exact pixels: the screen copy after a repaint
+// and the WM_PRINTCLIENT and WM_PRINT renderings into a memory bitmap (the popup host has no
+// frame, so its window is its client area).
 TEST(PixelCaptureTest, CapturesReadBackFilledRectanglesAtExactPixels)
 {
     CHostWindow host;
@@ -168,6 +169,7 @@ TEST(PixelCaptureTest, CapturesReadBackFilledRectanglesAtExactPixels)
     const SCapture captures[] = {
         { "CaptureClient", [](HWND hWnd) { return CaptureClient(hWnd); } },
         { "CapturePrintClient", [](HWND hWnd) { return CapturePrintClient(hWnd); } },
+        { "CapturePrint", [](HWND hWnd) { return CapturePrint(hWnd); } },
     };
     for (const SCapture& capture : captures)
     {

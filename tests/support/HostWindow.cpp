@@ -19,6 +19,7 @@ CHostWindow::CHostWindow()
 
 CHostWindow::~CHostWindow()
 {
+    // Destroyed here rather than by CWnd, while the paint handler still exists.
     if (m_hWnd != NULL)
         DestroyWindow();
 }

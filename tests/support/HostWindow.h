@@ -17,9 +17,10 @@ public:
     CHostWindow();
     virtual ~CHostWindow();
 
-    // The client area's top-left corner lands on ptClient (screen coordinates).
-    static const POINT kDefaultOrigin;
+    static const POINT kDefaultOrigin;     // (40, 40)
 
+    // A top-level window whose client area is cxClient x cyClient with its top-left corner on
+    // ptClient (screen coordinates); a visible one has painted when this returns.
     BOOL CreateHost(int cxClient, int cyClient, DWORD dwStyle = WS_POPUP | WS_VISIBLE,
         LPCTSTR lpszTitle = L"ZaDUV test host", POINT ptClient = kDefaultOrigin);
 

@@ -132,7 +132,13 @@ enum EMessageMatch
     MATCH_IN_ORDER,         // the table's rows appear in the stream in order; others may interleave
 };
 
-// The table forms the check macros accept: a braced list of rows, an array or a vector.
+// The table forms the check macros accept: rows one by one, a braced list of rows, an array
+// or a vector.
+template <class... TRows>
+std::vector<SExpectedMessage> ExpectedTable(const SExpectedMessage& row, const TRows&... rows)
+{
+    return std::vector<SExpectedMessage>{ row, rows... };
+}
 std::vector<SExpectedMessage> ExpectedTable(std::initializer_list<SExpectedMessage> rows);
 std::vector<SExpectedMessage> ExpectedTable(const std::vector<SExpectedMessage>& rows);
 template <size_t N>

@@ -159,6 +159,22 @@ std::string CurrentTestName()
     return str;
 }
 
+// "kRed = RGB(255,0,0)" for a named value; a literal or an expanded macro shows its value only.
+std::string Label(const char* lpszExpression, const std::string& strValue)
+{
+    std::string strExpression = lpszExpression;
+    if (strExpression == strValue || strExpression.empty() || strExpression[0] == '(' ||
+        strExpression.find_first_not_of("-0123456789") == std::string::npos)
+        return strValue;
+    return strExpression + " = " + strValue;
+}
+
+std::string RectText(const CRect& rect)
+{
+    return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) +
+           ", " + std::to_string(rect.bottom) + ")";
+}
+
 std::string RowAround(const CCapturedImage& image, int x, int y)
 {
     std::string str = "  row " + std::to_string(y) + " from x=" + std::to_string(std::max(0, x - 3)) + ":";
@@ -422,9 +438,9 @@ std::string ColorName(COLORREF cr)
     if (crActual == cr)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-        << "pixel (" << lpszX << ", " << lpszY << ") = (" << x << ", " << y << ") of " << lpszImage << " ("
-        << image.Width() << "x" << image.Height() << ") is " << ColorName(crActual) << ", expected "
-        << lpszColor << " = " << ColorName(cr) << "\n" << RowAround(image, x, y) << "\n  "
+        << "pixel (" << Label(lpszX, std::to_string(x)) << ", " << Label(lpszY, std::to_string(y)) << ") of "
+        << lpszImage << " (" << image.Width() << "x" << image.Height() << ") is " << ColorName(crActual)
+        << ", expected " << Label(lpszColor, ColorName(cr)) << "\n" << RowAround(image, x, y) << "\n  "
         << SaveFailureArtifact(image);
 }
 
@@ -437,10 +453,10 @@ std::string ColorName(COLORREF cr)
         return ::testing::AssertionSuccess();
     CRect rectBox = image.BoundingBox(cr, rect);
     return ::testing::AssertionFailure()
-        << lpszImage << " has " << nActual << " pixels of " << lpszColor << " = " << ColorName(cr) << " in "
-        << lpszRect << " = (" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
-        << "), expected " << lpszCount << " = " << nCount << "; they lie within (" << rectBox.left << ", "
-        << rectBox.top << ", " << rectBox.right << ", " << rectBox.bottom << ")\n  " << SaveFailureArtifact(image);
+        << lpszImage << " has " << nActual << " pixels of " << Label(lpszColor, ColorName(cr)) << " in "
+        << Label(lpszRect, RectText(rect)) << ", expected " << Label(lpszCount, std::to_string(nCount))
+        << (nActual > 0 ? "; they lie within " + RectText(rectBox) : std::string()) << "\n  "
+        << SaveFailureArtifact(image);
 }
 
 ::testing::AssertionResult AssertUniform(const char* lpszImage, const char* lpszRect,
@@ -460,8 +476,7 @@ std::string ColorName(COLORREF cr)
                 nFirstY = y;
             }
     ::testing::AssertionResult result = ::testing::AssertionFailure();
-    result << lpszRect << " = (" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
-           << ") of " << lpszImage << " is not all " << lpszColor << " = " << ColorName(cr);
+    result << Label(lpszRect, RectText(rect)) << " of " << lpszImage << " is not all " << Label(lpszColor, ColorName(cr));
     if (nFirstX >= 0)
         result << ": (" << nFirstX << ", " << nFirstY << ") is " << ColorName(image.Pixel(nFirstX, nFirstY));
     else

@@ -1,0 +1,39 @@
+#ifndef ZADUV_GALLERY_GALLERYAPP_H
+#define ZADUV_GALLERY_GALLERYAPP_H
+// CGalleryApp: the gallery application. Without arguments it opens the gallery window and runs
+// until it is closed; with --screenshots DIR it renders every page to DIR/<nn>-<slug>.png,
+// prints each path and exits.
+
+#include <afxwin.h>
+#include <memory>
+
+#include "GdiplusSession.h"
+
+class CGalleryFrame;
+
+class CGalleryApp : public CWinApp
+{
+public:
+    CGalleryApp();
+
+// Overridables
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+
+// Implementation
+protected:
+    enum { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2 };
+
+    BOOL ParseCommandLine();
+    int RenderScreenshots(CGalleryFrame* pFrame);
+    CString GetScreenshotPath(CGalleryFrame* pFrame, int nPage) const;
+    static void PumpPaintMessages();
+    static void Print(const CString& str);
+
+    std::unique_ptr<CGdiplusSession> m_pGdiplus;    // the imaging controls need it running
+    CString m_strScreenshotDir;     // set by --screenshots
+    BOOL m_bScreenshots;
+    int m_nExitCode;
+};
+
+#endif

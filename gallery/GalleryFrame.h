@@ -1,0 +1,56 @@
+#ifndef ZADUV_GALLERY_GALLERYFRAME_H
+#define ZADUV_GALLERY_GALLERYFRAME_H
+// CGalleryFrame: the gallery's main window, the list of pages on the left and the selected
+// page on the right. The page objects live as long as the frame; only the selected one has
+// a window.
+
+#include <afxwin.h>
+#include <memory>
+#include <vector>
+
+#include "GallerySelector.h"
+
+class CGalleryPage;
+
+class CGalleryFrame : public CWnd
+{
+public:
+// Construction
+    CGalleryFrame();
+    virtual ~CGalleryFrame();
+
+    enum { kClientWidth = 900, kClientHeight = 640, kSelectorWidth = 200 };
+    BOOL CreateFrame(int nCmdShow);
+
+// Attributes
+    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
+    CGalleryPage* GetPage(int nPage) const;
+    int GetCurrentPage() const { return m_nCurrentPage; }
+    CString GetPageSlug(int nPage) const;
+
+// Operations
+    BOOL ShowPage(int nPage);
+
+// Implementation
+protected:
+    enum { IDC_PAGE_LIST = 100 };
+
+    std::vector<std::unique_ptr<CGalleryPage>> m_pages;
+    int m_nCurrentPage;
+    CGallerySelector m_listPages;
+
+    CRect GetPageRect() const;
+    void LayoutChildren();
+    void DestroyCurrentPage();
+
+    virtual void PostNcDestroy();
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSelChangePages();
+    DECLARE_MESSAGE_MAP()
+};
+
+#endif
