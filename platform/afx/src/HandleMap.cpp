@@ -43,8 +43,9 @@ void CHandleMap::SetPermanent(HANDLE h, CObject* pObject)
 
 void CHandleMap::RemoveHandle(HANDLE h)
 {
+    // A temporary made for the same handle before it was attached stays owned by the map and
+    // goes at the next idle time.
     m_permanentMap.erase(h);
-    m_temporaryMap.erase(h);
 }
 
 void CHandleMap::DeleteTemp()

@@ -204,7 +204,7 @@ int CListCtrl::GetStringWidth(LPCTSTR lpsz) const
     return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTH, 0, reinterpret_cast<LPARAM>(lpsz)));
 }
 
-CHeaderCtrl* CListCtrl::GetHeaderCtrl()
+CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
 {
     HWND hWndHeader = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
     if (hWndHeader == NULL)

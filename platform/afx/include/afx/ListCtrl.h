@@ -61,7 +61,7 @@ public:
     int GetCountPerPage() const;
     int GetStringWidth(LPCTSTR lpsz) const;
 
-    CHeaderCtrl* GetHeaderCtrl();
+    CHeaderCtrl* GetHeaderCtrl() const;
     BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const;
     BOOL SetColumn(int nCol, const LVCOLUMN* pColumn);
     int GetColumnWidth(int nCol) const;
