@@ -31,13 +31,10 @@ BOOL CGalleryApp::InitInstance()
         return FALSE;
     }
 
-    CGalleryFrame* pFrame = new CGalleryFrame;
-    m_pMainWnd = pFrame;
-    if (!pFrame->CreateFrame(m_bScreenshots ? SW_SHOWNOACTIVATE : m_nCmdShow))
+    m_pFrame.reset(new CGalleryFrame);
+    m_pMainWnd = m_pFrame.get();
+    if (!m_pFrame->CreateFrame(m_bScreenshots ? SW_SHOWNOACTIVATE : m_nCmdShow))
     {
-        // A frame whose window never existed is not deleted by PostNcDestroy.
-        m_pMainWnd = NULL;
-        delete pFrame;
         Print(L"the gallery window could not be created");
         m_nExitCode = EXIT_FAILED;
         return FALSE;
@@ -45,14 +42,16 @@ BOOL CGalleryApp::InitInstance()
     if (!m_bScreenshots)
         return TRUE;
 
-    m_nExitCode = RenderScreenshots(pFrame);
-    pFrame->DestroyWindow();
+    m_nExitCode = RenderScreenshots(m_pFrame.get());
+    m_pFrame->DestroyWindow();
     return FALSE;
 }
 
 int CGalleryApp::ExitInstance()
 {
     CWinApp::ExitInstance();
+    m_pMainWnd = NULL;
+    m_pFrame.reset();
     m_pGdiplus.reset();
     return m_nExitCode;
 }

@@ -7,9 +7,8 @@
 #include <afxwin.h>
 #include <memory>
 
+#include "GalleryFrame.h"
 #include "GdiplusSession.h"
-
-class CGalleryFrame;
 
 class CGalleryApp : public CWinApp
 {
@@ -31,6 +30,7 @@ protected:
     static void Print(const CString& str);
 
     std::unique_ptr<CGdiplusSession> m_pGdiplus;    // the imaging controls need it running
+    std::unique_ptr<CGalleryFrame> m_pFrame;        // the main window, closed before it is deleted
     CString m_strScreenshotDir;     // set by --screenshots
     BOOL m_bScreenshots;
     int m_nExitCode;

@@ -95,11 +95,6 @@ void CGalleryFrame::DestroyCurrentPage()
     m_nCurrentPage = -1;
 }
 
-void CGalleryFrame::PostNcDestroy()
-{
-    delete this;
-}
-
 int CGalleryFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
@@ -118,9 +113,6 @@ void CGalleryFrame::OnDestroy()
 {
     DestroyCurrentPage();
     CWnd::OnDestroy();
-    // Closing the main window ends the application's message loop.
-    if (AfxGetApp() != NULL && AfxGetApp()->m_pMainWnd == this)
-        AfxPostQuitMessage(0);
 }
 
 void CGalleryFrame::OnSize(UINT nType, int cx, int cy)

@@ -43,8 +43,6 @@ protected:
     void LayoutChildren();
     void DestroyCurrentPage();
 
-    virtual void PostNcDestroy();
-
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);

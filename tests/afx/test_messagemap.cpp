@@ -489,3 +489,81 @@ TEST(WinApp, WaitCursorNestsAndRestores)
     target.EndWaitCursor();
     EXPECT_EQ(hArrow, ::GetCursor());
 }
+
+namespace
+{
+// A window with one tool over its left half whose text comes by callback.
+class CToolWnd : public CWnd
+{
+public:
+    int m_nTextRequests = 0;
+    UINT m_nLastToolId = 0;
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+    {
+        CRect rect;
+        GetClientRect(&rect);
+        rect.right /= 2;
+        if (!rect.PtInRect(point))
+            return -1;
+        pTI->hwnd = m_hWnd;
+        pTI->uId = 77;
+        pTI->rect = rect;
+        pTI->lpszText = LPSTR_TEXTCALLBACKW;
+        return 77;
+    }
+protected:
+    afx_msg BOOL OnNeedText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        NMTTDISPINFOW* pInfo = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
+        ++m_nTextRequests;
+        m_nLastToolId = static_cast<UINT>(pNMHDR->idFrom);
+        pInfo->lpszText = const_cast<LPWSTR>(L"left half");
+        *pResult = 0;
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CToolWnd, CWnd)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnNeedText)
+END_MESSAGE_MAP()
+}
+
+TEST(ToolTips, HoveringAToolAsksItsWindowForTheText)
+{
+    CToolWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(NULL, IDC_ARROW)), L"tips",
+        WS_POPUP | WS_VISIBLE, HostRect(), NULL, 0));
+    EXPECT_FALSE(wnd.EnableToolTips(TRUE));
+    CPoint ptScreen(HostRect().left + 20, HostRect().top + 20);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    // The pump's PreTranslateMessage shows the moves to the tool-tip filter; the tip appears
+    // once the mouse has rested for the initial delay.
+    for (int i = 0; i < 3; ++i)
+        wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20 + i, 20));
+    EXPECT_TRUE(zaduv_test::PumpUntil([&] { return wnd.m_nTextRequests > 0; }, 4000));
+    EXPECT_EQ(77u, wnd.m_nLastToolId);
+
+    // Outside every tool nothing more is asked for.
+    wnd.EnableToolTips(FALSE);
+    int nRequests = wnd.m_nTextRequests;
+    wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(250, 20));
+    zaduv_test::PumpFor(100);
+    EXPECT_EQ(nRequests, wnd.m_nTextRequests);
+}
+
+TEST(Pump, DestroyingTheMainWindowEndsTheMessageLoop)
+{
+    CWinThread* pThread = AfxGetThread();
+    ASSERT_NE(nullptr, pThread);
+    CWnd* pOldMain = pThread->m_pMainWnd;
+    CWnd* pMain = new CWnd;
+    ASSERT_TRUE(pMain->CreateEx(0, AfxRegisterWndClass(0), L"main", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    pThread->m_pMainWnd = pMain;
+    pMain->DestroyWindow();
+    EXPECT_EQ(nullptr, pThread->m_pMainWnd);
+    delete pMain;
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) << "a quit message was posted";
+    pThread->m_pMainWnd = pOldMain;
+}

@@ -43,8 +43,8 @@ CString ClassOf(const CWnd* pWnd)
     return szClass;
 }
 
-// The dialog a template describes, for the checks of each control.
-struct SControlSpec
+// One control of a template, and what the dialog made from it must show.
+struct SExpectedControl
 {
     UINT nID;
     LPCWSTR lpszClass;
@@ -72,7 +72,7 @@ public:
 // Texts of odd and even lengths before each item make every DWORD alignment case occur.
 TEST(DialogTemplateTest, ModelessDialogHasEveryControlWithItsIdClassStyleTextAndPlace)
 {
-    const SControlSpec controls[] = {
+    const SExpectedControl controls[] = {
         { 1001, L"SysListView32", CRect(4, 4, 120, 60), LVS_REPORT | WS_BORDER, L"" },
         { 1002, L"Edit", CRect(4, 64, 120, 76), ES_AUTOHSCROLL | WS_BORDER, L"ab" },
         { 1003, L"Button", CRect(130, 4, 180, 18), BS_PUSHBUTTON, L"OK!" },
@@ -81,8 +81,8 @@ TEST(DialogTemplateTest, ModelessDialogHasEveryControlWithItsIdClassStyleTextAnd
         { 1006, L"ListBox", CRect(130, 40, 180, 90), LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, L"" },
     };
     CDialogTemplate dlgTemplate(CRect(0, 0, 190, 100), L"Odd", WS_POPUP | WS_CAPTION | WS_VISIBLE);
-    for (const SControlSpec& spec : controls)
-        dlgTemplate.AddControl(spec.lpszClass, spec.nID, spec.rect, spec.dwStyle, spec.lpszText);
+    for (const SExpectedControl& control : controls)
+        dlgTemplate.AddControl(control.lpszClass, control.nID, control.rect, control.dwStyle, control.lpszText);
     ASSERT_EQ(6, dlgTemplate.GetControlCount());
 
     CDialog dlg;
@@ -91,22 +91,22 @@ TEST(DialogTemplateTest, ModelessDialogHasEveryControlWithItsIdClassStyleTextAnd
     dlg.GetWindowText(strCaption);
     EXPECT_STREQ(L"Odd", strCaption);
 
-    for (const SControlSpec& spec : controls)
+    for (const SExpectedControl& control : controls)
     {
-        SCOPED_TRACE(testing::Message() << "control " << spec.nID);
-        CWnd* pControl = dlg.GetDlgItem(spec.nID);
+        SCOPED_TRACE(testing::Message() << "control " << control.nID);
+        CWnd* pControl = dlg.GetDlgItem(control.nID);
         ASSERT_NE(nullptr, pControl);
-        EXPECT_EQ(0, ClassOf(pControl).CompareNoCase(spec.lpszClass)) << ClassOf(pControl).GetString();
+        EXPECT_EQ(0, ClassOf(pControl).CompareNoCase(control.lpszClass)) << ClassOf(pControl).GetString();
         // In a DIALOG (not DIALOGEX) template the dialog manager turns a control's WS_BORDER
         // into WS_EX_CLIENTEDGE.
-        DWORD dwExpected = (spec.dwStyle & ~WS_BORDER) | WS_CHILD | WS_VISIBLE;
-        EXPECT_EQ(dwExpected, pControl->GetStyle() & (spec.dwStyle | WS_CHILD | WS_VISIBLE));
-        EXPECT_EQ((spec.dwStyle & WS_BORDER) != 0, (pControl->GetExStyle() & WS_EX_CLIENTEDGE) != 0);
+        DWORD dwExpected = (control.dwStyle & ~WS_BORDER) | WS_CHILD | WS_VISIBLE;
+        EXPECT_EQ(dwExpected, pControl->GetStyle() & (control.dwStyle | WS_CHILD | WS_VISIBLE));
+        EXPECT_EQ((control.dwStyle & WS_BORDER) != 0, (pControl->GetExStyle() & WS_EX_CLIENTEDGE) != 0);
         CString strText;
         pControl->GetWindowText(strText);
-        EXPECT_STREQ(spec.lpszText, strText);
+        EXPECT_STREQ(control.lpszText, strText);
 
-        CRect rectExpected(spec.rect);
+        CRect rectExpected(control.rect);
         dlg.MapDialogRect(&rectExpected);
         CRect rectActual;
         pControl->GetWindowRect(&rectActual);

@@ -568,9 +568,13 @@ void CWnd::OnNcDestroy()
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->m_pLastHit == this)
         pState->m_pLastHit = NULL;
+    // The main window going ends the thread's message loop.
     CWinThread* pThread = AfxGetThread();
     if (pThread != NULL && pThread->m_pMainWnd == this)
+    {
+        AfxPostQuitMessage(0);
         pThread->m_pMainWnd = NULL;
+    }
 
     LONG_PTR pfnWndProc = ::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC);
     Default();
