@@ -567,3 +567,120 @@ TEST(Pump, DestroyingTheMainWindowEndsTheMessageLoop)
     EXPECT_TRUE(::PeekMessageW(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) << "a quit message was posted";
     pThread->m_pMainWnd = pOldMain;
 }
+
+namespace
+{
+const UINT IDD_PATIENT = 401;
+const UINT IDC_PATIENT_NAME = 402;
+
+// A dialog from the test's resources whose edit is exchanged with a member.
+class CPatientDialog : public CDialog
+{
+public:
+    CPatientDialog() : CDialog(IDD_PATIENT) {}
+    CString m_strName;
+    CString m_strTyped;
+    int m_nInit = 0;
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX)
+    {
+        CDialog::DoDataExchange(pDX);
+        DDX_Text(pDX, IDC_PATIENT_NAME, m_strName);
+    }
+    virtual BOOL OnInitDialog()
+    {
+        CDialog::OnInitDialog();
+        ++m_nInit;
+        GetDlgItemText(IDC_PATIENT_NAME, m_strTyped);    // what DDX put in
+        SetDlgItemText(IDC_PATIENT_NAME, L"Doe, Jane");
+        PostMessage(WM_COMMAND, IDOK);
+        return TRUE;
+    }
+};
+}
+
+TEST(Dialog, ModalFromResourceIdExchangesDataBothWays)
+{
+    CPatientDialog dlg;
+    dlg.m_strName = L"Roe, Richard";
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(1, dlg.m_nInit);
+    EXPECT_EQ(CString(L"Roe, Richard"), dlg.m_strTyped) << "members reach the controls at init";
+    EXPECT_EQ(CString(L"Doe, Jane"), dlg.m_strName) << "OnOK saves the controls back";
+}
+
+TEST(Dialog, ModelessFromResourceName)
+{
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(L"PATIENTDLG"));
+    ASSERT_NE(nullptr, dlg.GetDlgItem(IDC_PATIENT_NAME));
+    CString strCaption;
+    dlg.GetWindowText(strCaption);
+    EXPECT_EQ(CString(L"Named"), strCaption);
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+}
+
+namespace
+{
+// A static that colours itself through the reflected colour request.
+class CColouredStatic : public CStatic
+{
+public:
+    CBrush m_brush;
+    BOOL m_bAnswer = TRUE;
+    CColouredStatic() { m_brush.CreateSolidBrush(RGB(0, 128, 0)); }
+protected:
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+    {
+        if (!m_bAnswer || nCtlColor != CTLCOLOR_STATIC)
+            return NULL;
+        pDC->SetTextColor(RGB(255, 0, 0));
+        return m_brush;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredStatic, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class CColourParent : public CWnd
+{
+public:
+    int m_nAsked = 0;
+protected:
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+    {
+        ++m_nAsked;
+        return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);   // offers the request to the child first
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColourParent, CWnd)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+}
+
+TEST(Reflection, ColourRequestAnsweredByTheChildElseByTheParent)
+{
+    CColourParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), L"parent", WS_POPUP | WS_VISIBLE, HostRect(), NULL, 0));
+    CColouredStatic child;
+    ASSERT_TRUE(child.Create(L"text", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), &parent, 5));
+
+    CClientDC dc(&child);
+    LRESULT hbr = parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC), reinterpret_cast<LPARAM>(child.m_hWnd));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(static_cast<HBRUSH>(child.m_brush)), hbr);
+    EXPECT_EQ(RGB(255, 0, 0), dc.GetTextColor()) << "the child's handler set up the context";
+    EXPECT_EQ(1, parent.m_nAsked);
+
+    // A null brush from the child leaves the answer to the parent's default processing.
+    child.m_bAnswer = FALSE;
+    hbr = parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC), reinterpret_cast<LPARAM>(child.m_hWnd));
+    EXPECT_EQ(::DefWindowProcW(parent.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
+        reinterpret_cast<LPARAM>(child.m_hWnd)), hbr);
+    EXPECT_NE(reinterpret_cast<LRESULT>(static_cast<HBRUSH>(child.m_brush)), hbr);
+    EXPECT_EQ(2, parent.m_nAsked);
+}
