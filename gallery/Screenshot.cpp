@@ -1,31 +1,6 @@
 #include "Screenshot.h"
 
-#include <algorithm>
-#include <gdiplus.h>
-
-namespace
-{
-BOOL FindPngEncoder(CLSID* pClsid)
-{
-    UINT nEncoders = 0;
-    UINT nBytes = 0;
-    if (Gdiplus::DllExports::GdipGetImageEncodersSize(&nEncoders, &nBytes) != Gdiplus::Ok || nBytes == 0)
-        return FALSE;
-    std::vector<BYTE> buffer(nBytes);
-    Gdiplus::ImageCodecInfo* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::DllExports::GdipGetImageEncoders(nEncoders, nBytes, pCodecs) != Gdiplus::Ok)
-        return FALSE;
-    for (UINT i = 0; i < nEncoders; ++i)
-    {
-        if (pCodecs[i].MimeType != NULL && wcscmp(pCodecs[i].MimeType, L"image/png") == 0)
-        {
-            *pClsid = pCodecs[i].Clsid;
-            return TRUE;
-        }
-    }
-    return FALSE;
-}
-}
+#include "PngFile.h"
 
 CScreenshot::CScreenshot()
     : m_cx(0), m_cy(0)
@@ -63,8 +38,6 @@ BOOL CScreenshot::Capture(CWnd* pWnd)
         m_cy = rectClient.Height();
         const DWORD* pSrc = static_cast<const DWORD*>(pBits);
         m_pixels.assign(pSrc, pSrc + static_cast<size_t>(m_cx) * m_cy);
-        for (DWORD& dw : m_pixels)
-            dw |= 0xFF000000;
     }
     dcMem.SelectObject(hOldBitmap);
     ::DeleteObject(hBitmap);
@@ -73,14 +46,5 @@ BOOL CScreenshot::Capture(CWnd* pWnd)
 
 BOOL CScreenshot::SavePng(LPCWSTR lpszPath) const
 {
-    CLSID clsidPng;
-    if (m_pixels.empty() || !FindPngEncoder(&clsidPng))
-        return FALSE;
-    Gdiplus::GpBitmap* pBitmap = NULL;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(m_cx, m_cy, m_cx * 4, PixelFormat32bppARGB,
-            reinterpret_cast<BYTE*>(const_cast<DWORD*>(m_pixels.data())), &pBitmap) != Gdiplus::Ok)
-        return FALSE;
-    Gdiplus::GpStatus status = Gdiplus::DllExports::GdipSaveImageToFile(pBitmap, lpszPath, &clsidPng, NULL);
-    Gdiplus::DllExports::GdipDisposeImage(pBitmap);
-    return status == Gdiplus::Ok;
+    return CPngFile::Save(lpszPath, m_pixels.data(), m_cx, m_cy);
 }

@@ -18,7 +18,7 @@ public:
 private:
     int m_cx;
     int m_cy;
-    std::vector<DWORD> m_pixels;    // top-down rows of 0xAARRGGBB, opaque
+    std::vector<DWORD> m_pixels;    // top-down rows, as the 32-bit DIB held them
 };
 
 #endif

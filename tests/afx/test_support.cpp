@@ -12,7 +12,9 @@
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "PixelCapture.h"
+#include "PngFile.h"
 
+#include <algorithm>
 #include <string>
 
 using namespace zaduv_test;
@@ -256,6 +258,41 @@ TEST(PngTest, SavedPngLoadsBackWithTheSamePixels)
                 ADD_FAILURE() << "first difference at (" << x << ", " << y << "): saved "
                               << ColorName(image.Pixel(x, y)) << ", loaded " << ColorName(loaded.Pixel(x, y));
     EXPECT_EQ(0, nDifferent);
+}
+
+TEST(PngTest, SavedBitmapLoadsBackOpaqueWithItsPixels)
+{
+    // A device-dependent bitmap made from known pixels, as a host would hand one over; their
+    // fourth bytes are zero, as GDI leaves them.
+    CCapturedImage image(21, 13);
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            image.SetPixel(x, y, RGB(x * 12, y * 19, 200));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(image.Width(), image.Height(), 1, 32, image.GetBits()));
+    std::wstring strPath = TempFilePath(L"bitmap.png");
+    ASSERT_TRUE(CPngFile::Save(strPath.c_str(), static_cast<HBITMAP>(bitmap.GetSafeHandle())));
+
+    std::vector<DWORD> pixels;
+    int cx = 0;
+    int cy = 0;
+    ASSERT_TRUE(CPngFile::Load(strPath.c_str(), pixels, cx, cy));
+    EXPECT_EQ(21, cx);
+    EXPECT_EQ(13, cy);
+    ASSERT_EQ(static_cast<size_t>(21 * 13), pixels.size());
+    EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [](DWORD dw) { return (dw >> 24) == 0xFF; }))
+        << "every pixel of the file is opaque";
+    // Rows top-down, colours in their places: a corner, the far corner and one inside.
+    EXPECT_EQ(0xFF0000C8u, pixels[0]);
+    EXPECT_EQ(0xFFF0E4C8u, pixels[12 * 21 + 20]);
+    EXPECT_EQ(0xFF3C5FC8u, pixels[5 * 21 + 5]);
+
+    EXPECT_FALSE(CPngFile::Save(strPath.c_str(), HBITMAP(NULL)));
+    ::DeleteFileW(strPath.c_str());
+    EXPECT_FALSE(CPngFile::Load(strPath.c_str(), pixels, cx, cy));
+    EXPECT_TRUE(pixels.empty());
+    EXPECT_EQ(0, cx);
+    EXPECT_EQ(0, cy);
 }
 
 TEST(PngTest, SaveAndReadRefuseWhatTheyCannotDo)

@@ -4,7 +4,8 @@
 // gets, and a capture of what a window paints (WM_PRINT into a 32-bit memory bitmap).
 
 #include <afxext.h>
-#include <vector>
+
+#include "PixelCapture.h"
 
 namespace duvazi_test
 {
@@ -29,16 +30,14 @@ public:
     // nFlags as WM_PRINT takes them; the client area, erased, by default.
     BOOL Take(HWND hWnd, UINT nFlags = PRF_CLIENT | PRF_ERASEBKGND, COLORREF crPrefill = RGB(1, 2, 3));
 
-    int Width() const { return m_cx; }
-    int Height() const { return m_cy; }
-    COLORREF Pixel(int x, int y) const;
+    int Width() const { return m_image.Width(); }
+    int Height() const { return m_image.Height(); }
+    COLORREF Pixel(int x, int y) const { return m_image.Pixel(x, y); }
     // Pixels of exactly this colour inside the rectangle (clipped to the capture).
-    int CountColor(const RECT& rect, COLORREF cr) const;
+    int CountColor(const RECT& rect, COLORREF cr) const { return m_image.CountColor(rect, cr); }
 
 private:
-    int m_cx = 0;
-    int m_cy = 0;
-    std::vector<DWORD> m_pixels;    // top-down rows of 0x00RRGGBB
+    zaduv_test::CCapturedImage m_image;
 };
 }
 

@@ -1,29 +1,5 @@
 #include "foundation_helpers.h"
 
-
-CTestSurface::CTestSurface(int cx, int cy, COLORREF crBackground)
-    : m_pOldBitmap(NULL), m_rect(0, 0, cx, cy)
-{
-    // A DIB section keeps every colour exactly, whatever the screen's depth.
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = NULL;
-    m_bitmap.Attach(::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0));
-    m_dc.CreateCompatibleDC(NULL);
-    m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-    m_dc.FillSolidRect(m_rect, crBackground);
-}
-
-CTestSurface::~CTestSurface()
-{
-    m_dc.SelectObject(m_pOldBitmap);
-}
-
 namespace
 {
 std::wstring ZaDUVModulePath()

@@ -1,36 +1,17 @@
 #ifndef TESTS_FOUNDATION_FOUNDATION_HELPERS_H
 #define TESTS_FOUNDATION_FOUNDATION_HELPERS_H
 // Helpers of the foundation tests:
-//   CTestSurface        a 32-bit memory surface to draw on and capture
 //   CModuleCopy         zaduv.dll copied under another name, optionally with bytes replaced
 //   RunChildTest        runs one disabled test of this executable in a fresh process
 //   ModuleEntryPoint    a module's loader entry point, read from its PE header
 //   ModuleExport        an exported function or variable of a module, by its exported name
 
 #include <afxwin.h>
-
-#include "PixelCapture.h"
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
-
-class CTestSurface
-{
-public:
-    CTestSurface(int cx, int cy, COLORREF crBackground);
-    ~CTestSurface();
-
-    bool IsValid() const { return m_bitmap.GetSafeHandle() != NULL; }
-    CDC& DC() { return m_dc; }
-    zaduv_test::CCapturedImage Capture() { return zaduv_test::CaptureDC(&m_dc, m_rect); }
-
-private:
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap;
-    CRect m_rect;
-};
 
 // Copying the library is the only way to unload and reload it, or to run it with its strings
 // altered, inside a process that already links the real one.

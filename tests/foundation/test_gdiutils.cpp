@@ -2,6 +2,8 @@
 
 #include <zaduv.h>
 
+#include "DibSurface.h"
+#include "PixelCapture.h"
 #include "foundation_helpers.h"
 
 #include <vector>
@@ -284,7 +286,7 @@ TEST(GdiUtilsColourInChild, DISABLED_ConvertsByItselfWithoutThePlatform)
 TEST(GdiUtilsGradient, BlackToBlueOverFourRowsSteps)
 {
     const COLORREF crBackground = RGB(1, 2, 3);
-    CTestSurface surface(16, 16, crBackground);
+    zaduv_test::CDibSurface surface(16, 16, crBackground);
     ASSERT_TRUE(surface.IsValid());
     CGdiUtils::DrawVerticalColoredLine(&surface.DC(), 1, CPoint(5, 3), 4, RGB(0, 0, 0), RGB(0, 0, 255));
     const zaduv_test::CCapturedImage image = surface.Capture();
@@ -301,7 +303,7 @@ TEST(GdiUtilsGradient, ChannelsTruncateIndependently)
 {
     // Red steps by -66.67 and green by 51.67: truncation gives 133 and 151, rounding 133 and 152.
     const COLORREF crBackground = RGB(1, 2, 3);
-    CTestSurface surface(8, 8, crBackground);
+    zaduv_test::CDibSurface surface(8, 8, crBackground);
     ASSERT_TRUE(surface.IsValid());
     CGdiUtils::DrawVerticalColoredLine(&surface.DC(), 1, CPoint(2, 1), 3, RGB(200, 100, 50), RGB(0, 255, 50));
     const zaduv_test::CCapturedImage image = surface.Capture();
@@ -315,7 +317,7 @@ TEST(GdiUtilsGradient, ChannelsTruncateIndependently)
 TEST(GdiUtilsGradient, LengthOneDrawsTheStartColour)
 {
     const COLORREF crBackground = RGB(1, 2, 3);
-    CTestSurface surface(8, 8, crBackground);
+    zaduv_test::CDibSurface surface(8, 8, crBackground);
     ASSERT_TRUE(surface.IsValid());
     CGdiUtils::DrawVerticalColoredLine(&surface.DC(), 1, CPoint(0, 0), 1, RGB(10, 20, 30), RGB(250, 250, 250));
     const zaduv_test::CCapturedImage image = surface.Capture();
@@ -330,7 +332,7 @@ TEST(GdiUtilsGradient, LengthBelowOneDrawsNothing)
     {
         SCOPED_TRACE(testing::Message() << "length " << nLength);
         const COLORREF crBackground = RGB(1, 2, 3);
-        CTestSurface surface(8, 8, crBackground);
+        zaduv_test::CDibSurface surface(8, 8, crBackground);
         ASSERT_TRUE(surface.IsValid());
         CGdiUtils::DrawVerticalColoredLine(&surface.DC(), 1, CPoint(3, 3), nLength, RGB(0, 0, 0), RGB(255, 255, 255));
         const zaduv_test::CCapturedImage image = surface.Capture();
@@ -342,7 +344,7 @@ TEST(GdiUtilsGradient, PenWidthThreePaintsABandThreePixelsWide)
 {
     const COLORREF crBackground = RGB(1, 2, 3);
     const COLORREF crLine = RGB(200, 0, 0);
-    CTestSurface surface(16, 16, crBackground);
+    zaduv_test::CDibSurface surface(16, 16, crBackground);
     ASSERT_TRUE(surface.IsValid());
     CGdiUtils::DrawVerticalColoredLine(&surface.DC(), 3, CPoint(7, 4), 6, crLine, crLine);
     const zaduv_test::CCapturedImage image = surface.Capture();
@@ -407,7 +409,7 @@ TEST(GdiUtilsGradient, MakesSelectsAndDeletesOnePenPerRow)
 
 TEST(GdiUtilsGradient, LeavesTheCallersPenSelected)
 {
-    CTestSurface surface(8, 8, RGB(255, 255, 255));
+    zaduv_test::CDibSurface surface(8, 8, RGB(255, 255, 255));
     ASSERT_TRUE(surface.IsValid());
     CPen penCaller(PS_DASH, 1, RGB(0, 255, 0));
     CPen* pPenBefore = surface.DC().SelectObject(&penCaller);

@@ -3,6 +3,8 @@
 #include <zaduv.h>
 #include <foundation/res/resource.h>
 
+#include "DibSurface.h"
+#include "PixelCapture.h"
 #include "foundation_helpers.h"
 
 #include <cstring>
@@ -209,7 +211,7 @@ TEST(ModuleResources, HandCursorShowsAFingertipInTheTopRow)
     HCURSOR hCursor = ::LoadCursorW(ZaDUVGetInstanceHandle(), MAKEINTRESOURCEW(IDC_ZADUV_HAND));
     ASSERT_NE(hCursor, nullptr);
     const COLORREF crScreen = RGB(0, 128, 128);
-    CTestSurface surface(32, 32, crScreen);
+    zaduv_test::CDibSurface surface(32, 32, crScreen);
     ASSERT_TRUE(surface.IsValid());
     ASSERT_TRUE(::DrawIconEx(surface.DC().GetSafeHdc(), 0, 0, hCursor, 32, 32, 0, NULL, DI_NORMAL));
     const zaduv_test::CCapturedImage image = surface.Capture();

@@ -1,11 +1,12 @@
 #include "PixelCapture.h"
 
+#include "DibSurface.h"
 #include "MessagePump.h"
+#include "PngFile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <gdiplus.h>
 
 namespace zaduv_test
 {
@@ -27,101 +28,13 @@ COLORREF FromDibPixel(DWORD dw)
     return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
 }
 
-// A 32-bit top-down DIB section selected into a memory DC, released on destruction.
-class CDibSurface
-{
-public:
-    CDibSurface(int cx, int cy)
-        : m_cx(cx), m_cy(cy), m_hDC(NULL), m_hBitmap(NULL), m_hOldBitmap(NULL), m_pBits(NULL)
-    {
-        if (cx <= 0 || cy <= 0)
-            return;
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
-        m_hDC = ::CreateCompatibleDC(NULL);
-        m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &m_pBits, NULL, 0);
-        if (m_hBitmap != NULL)
-            m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
-    }
-
-    ~CDibSurface()
-    {
-        if (m_hOldBitmap != NULL)
-            ::SelectObject(m_hDC, m_hOldBitmap);
-        if (m_hBitmap != NULL)
-            ::DeleteObject(m_hBitmap);
-        if (m_hDC != NULL)
-            ::DeleteDC(m_hDC);
-    }
-
-    BOOL IsValid() const { return m_pBits != NULL; }
-    HDC GetDC() const { return m_hDC; }
-
-    void Fill(COLORREF cr)
-    {
-        ::SetBkColor(m_hDC, cr);
-        RECT rect = { 0, 0, m_cx, m_cy };
-        ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, NULL, 0, NULL);
-    }
-
-    CCapturedImage ToImage() const
-    {
-        if (!IsValid())
-            return CCapturedImage();
-        ::GdiFlush();
-        CCapturedImage image(m_cx, m_cy);
-        const DWORD* pSrc = static_cast<const DWORD*>(m_pBits);
-        std::transform(pSrc, pSrc + static_cast<size_t>(m_cx) * m_cy, image.GetBits(),
-            [](DWORD dw) { return dw & 0x00FFFFFF; });
-        return image;
-    }
-
-private:
-    int m_cx;
-    int m_cy;
-    HDC m_hDC;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOldBitmap;
-    void* m_pBits;
-
-    CDibSurface(const CDibSurface&) = delete;
-    CDibSurface& operator=(const CDibSurface&) = delete;
-};
-
 CCapturedImage CaptureByPrint(HWND hWnd, UINT message, UINT nFlags, COLORREF crClear, const CRect& rectSize)
 {
-    CDibSurface surface(rectSize.Width(), rectSize.Height());
+    CDibSurface surface(rectSize.Width(), rectSize.Height(), crClear);
     if (!surface.IsValid())
         return CCapturedImage();
-    surface.Fill(crClear);
-    ::SendMessageW(hWnd, message, reinterpret_cast<WPARAM>(surface.GetDC()), nFlags);
-    return surface.ToImage();
-}
-
-BOOL FindPngEncoder(CLSID* pClsid)
-{
-    UINT nEncoders = 0;
-    UINT nBytes = 0;
-    if (Gdiplus::DllExports::GdipGetImageEncodersSize(&nEncoders, &nBytes) != Gdiplus::Ok || nBytes == 0)
-        return FALSE;
-    std::vector<BYTE> buffer(nBytes);
-    Gdiplus::ImageCodecInfo* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::DllExports::GdipGetImageEncoders(nEncoders, nBytes, pCodecs) != Gdiplus::Ok)
-        return FALSE;
-    for (UINT i = 0; i < nEncoders; ++i)
-    {
-        if (pCodecs[i].MimeType != NULL && wcscmp(pCodecs[i].MimeType, L"image/png") == 0)
-        {
-            *pClsid = pCodecs[i].Clsid;
-            return TRUE;
-        }
-    }
-    return FALSE;
+    ::SendMessageW(hWnd, message, reinterpret_cast<WPARAM>(surface.DC().GetSafeHdc()), nFlags);
+    return surface.Capture();
 }
 
 std::string Narrow(const std::wstring& str)
@@ -296,15 +209,21 @@ CCapturedImage CaptureClient(HWND hWnd)
         return CCapturedImage();
     ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpPending();
+    return CaptureAsIs(hWnd);
+}
+
+CCapturedImage CaptureAsIs(HWND hWnd)
+{
     CRect rectClient;
-    ::GetClientRect(hWnd, &rectClient);
-    CDibSurface surface(rectClient.Width(), rectClient.Height());
+    if (!::IsWindow(hWnd) || !::GetClientRect(hWnd, &rectClient))
+        return CCapturedImage();
+    CDibSurface surface(rectClient.Width(), rectClient.Height(), RGB(0, 0, 0));
     if (!surface.IsValid())
         return CCapturedImage();
     HDC hDC = ::GetDC(hWnd);
-    ::BitBlt(surface.GetDC(), 0, 0, rectClient.Width(), rectClient.Height(), hDC, 0, 0, SRCCOPY);
+    ::BitBlt(surface.DC().GetSafeHdc(), 0, 0, rectClient.Width(), rectClient.Height(), hDC, 0, 0, SRCCOPY);
     ::ReleaseDC(hWnd, hDC);
-    return surface.ToImage();
+    return surface.Capture();
 }
 
 CCapturedImage CapturePrintClient(HWND hWnd, UINT nFlags, COLORREF crClear)
@@ -327,61 +246,31 @@ CCapturedImage CaptureDC(CDC* pDC, const CRect& rect)
 {
     if (pDC == NULL || pDC->GetSafeHdc() == NULL)
         return CCapturedImage();
-    CDibSurface surface(rect.Width(), rect.Height());
+    CDibSurface surface(rect.Width(), rect.Height(), RGB(0, 0, 0));
     if (!surface.IsValid())
         return CCapturedImage();
-    ::BitBlt(surface.GetDC(), 0, 0, rect.Width(), rect.Height(), pDC->GetSafeHdc(), rect.left, rect.top, SRCCOPY);
-    return surface.ToImage();
+    ::BitBlt(surface.DC().GetSafeHdc(), 0, 0, rect.Width(), rect.Height(), pDC->GetSafeHdc(), rect.left, rect.top,
+        SRCCOPY);
+    return surface.Capture();
 }
 
 BOOL SavePng(const CCapturedImage& image, LPCWSTR lpszPath)
 {
-    CLSID clsidPng;
-    if (image.IsEmpty() || lpszPath == NULL || !FindPngEncoder(&clsidPng))
-        return FALSE;
-    // GDI+ reads the caller's buffer in place; give it opaque pixels.
-    std::vector<DWORD> pixels(image.GetBits(), image.GetBits() + static_cast<size_t>(image.Width()) * image.Height());
-    for (DWORD& dw : pixels)
-        dw |= 0xFF000000;
-    Gdiplus::GpBitmap* pBitmap = NULL;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(image.Width(), image.Height(), image.Width() * 4,
-            PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels.data()), &pBitmap) != Gdiplus::Ok)
-        return FALSE;
-    Gdiplus::GpStatus status = Gdiplus::DllExports::GdipSaveImageToFile(pBitmap, lpszPath, &clsidPng, NULL);
-    Gdiplus::DllExports::GdipDisposeImage(pBitmap);
-    return status == Gdiplus::Ok;
+    return CPngFile::Save(lpszPath, image.GetBits(), image.Width(), image.Height());
 }
 
 BOOL ReadImageFile(LPCWSTR lpszPath, CCapturedImage& image)
 {
     image = CCapturedImage();
-    Gdiplus::GpBitmap* pBitmap = NULL;
-    if (lpszPath == NULL || Gdiplus::DllExports::GdipCreateBitmapFromFile(lpszPath, &pBitmap) != Gdiplus::Ok)
+    std::vector<DWORD> pixels;
+    int cx = 0;
+    int cy = 0;
+    if (!CPngFile::Load(lpszPath, pixels, cx, cy))
         return FALSE;
-    UINT cx = 0;
-    UINT cy = 0;
-    Gdiplus::DllExports::GdipGetImageWidth(pBitmap, &cx);
-    Gdiplus::DllExports::GdipGetImageHeight(pBitmap, &cy);
-    Gdiplus::GpRect rect(0, 0, static_cast<INT>(cx), static_cast<INT>(cy));
-    Gdiplus::BitmapData data = {};
-    BOOL bResult = FALSE;
-    if (cx > 0 && cy > 0 &&
-        Gdiplus::DllExports::GdipBitmapLockBits(pBitmap, &rect, Gdiplus::ImageLockModeRead,
-            PixelFormat32bppARGB, &data) == Gdiplus::Ok)
-    {
-        CCapturedImage result(static_cast<int>(cx), static_cast<int>(cy));
-        for (UINT y = 0; y < cy; ++y)
-        {
-            const DWORD* pRow = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(data.Scan0) + y * data.Stride);
-            std::transform(pRow, pRow + cx, result.GetBits() + static_cast<size_t>(y) * cx,
-                [](DWORD dw) { return dw & 0x00FFFFFF; });
-        }
-        Gdiplus::DllExports::GdipBitmapUnlockBits(pBitmap, &data);
-        image = result;
-        bResult = TRUE;
-    }
-    Gdiplus::DllExports::GdipDisposeImage(pBitmap);
-    return bResult;
+    CCapturedImage result(cx, cy);
+    std::transform(pixels.begin(), pixels.end(), result.GetBits(), [](DWORD dw) { return dw & 0x00FFFFFF; });
+    image = result;
+    return TRUE;
 }
 
 std::wstring GetArtifactFolder()

@@ -3,10 +3,11 @@
 // Pixels of windows and device contexts, read into memory where a test can look at them.
 //   CCapturedImage     a 32-bit top-down copy of some pixels, with queries
 //   CaptureClient      a window's client area as it is on the screen, after it has repainted
+//   CaptureAsIs        a window's client area as it is on the screen now, without repainting it
 //   CapturePrintClient the client area painted through WM_PRINTCLIENT into a memory bitmap
 //   CapturePrint       the whole window painted through WM_PRINT into a memory bitmap
 //   CaptureDC          a rectangle of any device context (a memory DC a test drew into)
-//   SavePng, ReadImageFile   through GDI+, which the host must have started
+//   SavePng, ReadImageFile   through GDI+ (CPngFile), which the host must have started
 //   EXPECT_PIXEL...    pixel checks that save a PNG of the capture when they fail
 
 #include <afxwin.h>
@@ -65,6 +66,9 @@ private:
 // from the window's device context.
 CCapturedImage CaptureClient(HWND hWnd);
 inline CCapturedImage CaptureClient(const CWnd* pWnd) { return CaptureClient(pWnd->GetSafeHwnd()); }
+// The client area copied from the window's device context as it is, for tests that look at
+// what the last paint left.
+CCapturedImage CaptureAsIs(HWND hWnd);
 
 // Sends WM_PRINTCLIENT (or WM_PRINT) with a memory DC of the client (window) size, cleared to
 // crClear first so that what the window leaves unpainted shows.

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     int nResult = 1;
     {
-        zaduv_test::CGdiplusSession gdiplus;
+        CGdiplusSession gdiplus;
         if (gdiplus.IsStarted())
             nResult = RUN_ALL_TESTS();
         else

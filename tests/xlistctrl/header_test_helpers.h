@@ -4,11 +4,9 @@
 //   CreateCrispFont    Tahoma of a pixel height, without anti-aliasing, so that text drawn by
 //                      the control and text drawn by a test match pixel for pixel
 //   SpaceOffset        two widths of " " in a font: the unit of the sorted headers' geometry
-//   CSurface           a 32-bit DIB section with a CDC on it, read back in device pixels
 //   RenderText         a caption drawn on a plain background, as the reference to compare with
 //   CountInkDifferences  positions where one image has ink (not the background) and the other not
 //   InkBox             the bounding box of the ink inside a rectangle
-//   CaptureAsIs        a window's client area as it is now, without repainting it first
 //   MakeSolidBitmap    a device-dependent bitmap of one colour
 
 #include <afxwin.h>
@@ -22,28 +20,6 @@ namespace zaduv_test
 BOOL CreateCrispFont(CFont& font, int nPixelHeight);
 int SpaceOffset(CFont* pFont);
 
-class CSurface
-{
-public:
-    CSurface(int cx, int cy, COLORREF crFill);
-    ~CSurface();
-
-    BOOL IsValid() const { return m_pBits != NULL; }
-    CDC& DC() { return m_dc; }
-    HBITMAP GetBitmap() const { return static_cast<HBITMAP>(m_bitmap.m_hObject); }
-    // Device pixels, whatever mapping or clipping the DC has been given.
-    COLORREF Pixel(int x, int y) const;
-    CCapturedImage Capture() const;
-
-private:
-    CBitmap m_bitmap;           // declared first: destroyed after the DC let go of it
-    CDC m_dc;
-    CBitmap* m_pOldBitmap;
-    void* m_pBits;
-    int m_cx;
-    int m_cy;
-};
-
 // Text drawn black on crBackground into rect of a cx x cy surface, in the given font.
 CCapturedImage RenderText(int cx, int cy, COLORREF crBackground, CFont* pFont, LPCTSTR lpszText,
     const CRect& rect, UINT nFormat);
@@ -51,8 +27,6 @@ CCapturedImage RenderText(int cx, int cy, COLORREF crBackground, CFont* pFont, L
 int CountInkDifferences(const CCapturedImage& actual, const CCapturedImage& expected, const CRect& rect,
     COLORREF crBackground);
 CRect InkBox(const CCapturedImage& image, const CRect& rect, COLORREF crBackground);
-
-CCapturedImage CaptureAsIs(HWND hWnd);
 
 HBITMAP MakeSolidBitmap(int cx, int cy, COLORREF cr);
 }

@@ -5,6 +5,7 @@
 
 #include <zaduv.h>
 
+#include "DibSurface.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
 #include "PixelCapture.h"
@@ -39,7 +40,7 @@ HGDIOBJ DefaultBitmap()
 
 TEST(MemDC, ShapeDrawnAtTargetCoordinatesLandsThereThroughAnOffsetClipBox)
 {
-    CSurface target(kTargetWidth, kTargetHeight, crPaper);
+    CDibSurface target(kTargetWidth, kTargetHeight, crPaper);
     ASSERT_TRUE(target.IsValid());
     // Logical (100, 50) is the surface's device (0, 0); the clip box starts far from 0, 0.
     target.DC().SetWindowOrg(100, 50);
@@ -77,7 +78,7 @@ TEST(MemDC, ShapeDrawnAtTargetCoordinatesLandsThereThroughAnOffsetClipBox)
 
 TEST(MemDC, StripClipBoxBuffersAndCopiesOnlyTheStrip)
 {
-    CSurface target(kTargetWidth, kTargetHeight, crPaper);
+    CDibSurface target(kTargetWidth, kTargetHeight, crPaper);
     ASSERT_TRUE(target.IsValid());
     target.DC().IntersectClipRect(0, 40, kTargetWidth, 60);
 
@@ -135,7 +136,7 @@ TEST(MemDC, PartialRepaintOfAWindowCopiesOnlyTheInvalidStrip)
 
 TEST(MemDC, ZeroAreaClipBoxLeavesTheTargetUnchangedAndReleasesEverything)
 {
-    CSurface target(kTargetWidth, kTargetHeight, crPaper);
+    CDibSurface target(kTargetWidth, kTargetHeight, crPaper);
     ASSERT_TRUE(target.IsValid());
     target.DC().SetWindowOrg(-15, -25);
     target.DC().IntersectClipRect(50, 50, 50, 80);
@@ -172,7 +173,7 @@ TEST(MemDC, ZeroAreaClipBoxLeavesTheTargetUnchangedAndReleasesEverything)
 
 TEST(MemDC, BufferingSurfaceReleasesItsContextAndBitmapButNotTheTargets)
 {
-    CSurface target(kTargetWidth, kTargetHeight, crPaper);
+    CDibSurface target(kTargetWidth, kTargetHeight, crPaper);
     ASSERT_TRUE(target.IsValid());
     HDC hTargetDC = target.DC().m_hDC;
 
@@ -200,7 +201,7 @@ TEST(MemDC, BufferingSurfaceReleasesItsContextAndBitmapButNotTheTargets)
 
 TEST(MemDC, PrintingTargetIsDrawnOnDirectlyAndStaysUsable)
 {
-    CSurface target(kTargetWidth, kTargetHeight, crPaper);
+    CDibSurface target(kTargetWidth, kTargetHeight, crPaper);
     ASSERT_TRUE(target.IsValid());
     CDC& dcTarget = target.DC();
     dcTarget.m_bPrinting = TRUE;

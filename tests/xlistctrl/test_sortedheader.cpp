@@ -7,6 +7,7 @@
 #include <zaduv.h>
 #include <afxcmn.h>
 
+#include "DibSurface.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
 #include "PixelCapture.h"
@@ -167,7 +168,7 @@ protected:
     // a memory surface with the header's font.
     CCapturedImage DrawThroughList(int nItem, UINT nState, const CSize& size, const CRect& rcItem)
     {
-        CSurface surface(size.cx, size.cy, RGB(1, 2, 3));
+        CDibSurface surface(size.cx, size.cy, RGB(1, 2, 3));
         CDC& dc = surface.DC();
         CFont* pOldFont = dc.SelectObject(m_header.GetFont());
         dc.SetBkMode(TRANSPARENT);

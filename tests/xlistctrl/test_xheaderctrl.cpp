@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DibSurface.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
 #include "PixelCapture.h"
@@ -414,7 +415,7 @@ TEST_F(XHeaderPaint, EraseBackgroundAnswersTrueAndPaintsNothing)
 {
     AddColumn(_T("A"), 100);
     const COLORREF crMarker = RGB(250, 0, 250);
-    CSurface surface(kHostWidth, kHeaderHeight, crMarker);
+    CDibSurface surface(kHostWidth, kHeaderHeight, crMarker);
     const LRESULT lResult = m_header.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.DC().m_hDC));
     EXPECT_NE(lResult, 0);
     EXPECT_UNIFORM(surface.Capture(), CRect(0, 0, kHostWidth, kHeaderHeight), crMarker);

@@ -1,10 +1,7 @@
 #include "GdiplusSession.h"
 
-#include <algorithm>
 #include <gdiplus.h>
 
-namespace zaduv_test
-{
 CGdiplusSession::CGdiplusSession()
     : m_token(0)
 {
@@ -17,5 +14,4 @@ CGdiplusSession::~CGdiplusSession()
 {
     if (m_token != 0)
         Gdiplus::GdiplusShutdown(m_token);
-}
 }
