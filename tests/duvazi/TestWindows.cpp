@@ -22,16 +22,13 @@ void CHostWnd::OnChildCustomDraw(NMHDR*, LRESULT* pResult)
     *pResult = CDRF_DODEFAULT;
 }
 
-BOOL CCapture::Take(HWND hWnd, UINT nFlags, COLORREF crPrefill)
+zaduv_test::CCapturedImage PrintClient(HWND hWnd)
 {
     CRect rectClient;
     if (!::GetClientRect(hWnd, &rectClient) || rectClient.IsRectEmpty())
-        return FALSE;
-    zaduv_test::CDibSurface surface(rectClient.Width(), rectClient.Height(), crPrefill);
-    if (!surface.IsValid())
-        return FALSE;
-    ::SendMessageW(hWnd, WM_PRINT, reinterpret_cast<WPARAM>(surface.DC().GetSafeHdc()), nFlags);
-    m_image = surface.Capture();
-    return TRUE;
+        return zaduv_test::CCapturedImage();
+    zaduv_test::CDibSurface surface(rectClient.Width(), rectClient.Height(), RGB(1, 2, 3));
+    ::SendMessageW(hWnd, WM_PRINT, reinterpret_cast<WPARAM>(surface.DC().GetSafeHdc()), PRF_CLIENT | PRF_ERASEBKGND);
+    return surface.Capture();
 }
 }

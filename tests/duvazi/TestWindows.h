@@ -1,7 +1,7 @@
 #ifndef DUVAZI_TESTS_TESTWINDOWS_H
 #define DUVAZI_TESTS_TESTWINDOWS_H
-// Helpers of the duvazi tests: a top-level host window that records the notifications it
-// gets, and a capture of what a window paints (WM_PRINT into a 32-bit memory bitmap).
+// Helpers of the duvazi tests: a top-level host window that counts the notifications it gets,
+// and a capture of what a window paints of itself.
 
 #include <afxext.h>
 
@@ -9,8 +9,8 @@
 
 namespace duvazi_test
 {
-// A plain framework window to host controls; it counts the WM_NOTIFY codes that reach its
-// own message map (and not a reflecting child).
+// A plain framework window to host controls; it counts the custom-draw notifications that
+// reach its own message map (and not a reflecting child).
 class CHostWnd : public CWnd
 {
 public:
@@ -23,22 +23,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// The pixels a window paints of itself, captured through WM_PRINT.
-class CCapture
-{
-public:
-    // nFlags as WM_PRINT takes them; the client area, erased, by default.
-    BOOL Take(HWND hWnd, UINT nFlags = PRF_CLIENT | PRF_ERASEBKGND, COLORREF crPrefill = RGB(1, 2, 3));
-
-    int Width() const { return m_image.Width(); }
-    int Height() const { return m_image.Height(); }
-    COLORREF Pixel(int x, int y) const { return m_image.Pixel(x, y); }
-    // Pixels of exactly this colour inside the rectangle (clipped to the capture).
-    int CountColor(const RECT& rect, COLORREF cr) const { return m_image.CountColor(rect, cr); }
-
-private:
-    zaduv_test::CCapturedImage m_image;
-};
+// The client area, erased, painted through WM_PRINT into a 32-bit memory bitmap first filled
+// with a colour no skin uses; empty when the window has no client area.
+zaduv_test::CCapturedImage PrintClient(HWND hWnd);
 }
 
 #endif

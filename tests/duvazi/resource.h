@@ -5,11 +5,10 @@
 // Toolbar layout and its bitmap strip (three images).
 #define IDR_TESTBAR         300
 
-// Command prompts: "status text\ntool tip", one without a tip part.
+// Commands of the toolbar's buttons.
 #define ID_TEST_OPEN        101
 #define ID_TEST_SAVE        102
 #define ID_TEST_PRINT       103
-#define ID_TEST_NOPROMPT    104
 
 // A dialog by id and the same dialog by name.
 #define IDD_SKINTEST        400
