@@ -59,16 +59,8 @@ BOOL CListCtrl::SetItem(const LVITEM* pItem) { return static_cast<BOOL>(SendMess
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,
     UINT nState, UINT nStateMask, LPARAM lParam)
 {
-    LVITEM lvi = {};
-    lvi.mask = nMask;
-    lvi.iItem = nItem;
-    lvi.iSubItem = nSubItem;
-    lvi.stateMask = nStateMask;
-    lvi.state = nState;
-    lvi.pszText = const_cast<LPTSTR>(lpszItem);
-    lvi.iImage = nImage;
-    lvi.lParam = lParam;
-    return SetItem(&lvi);
+    // The indent is read only when the mask has LVIF_INDENT.
+    return SetItem(nItem, nSubItem, nMask, lpszItem, nImage, nState, nStateMask, lParam, 0);
 }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,
