@@ -29,8 +29,7 @@ gallery: build
 	  scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_gallery.exe; \
 	else \
 	  mkdir -p $(SHOTS) && \
-	  env -u DISPLAY scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_gallery.exe --screenshots $(SHOTS) && \
-	  echo "gallery pictures: $$(cd $(SHOTS) && pwd)"; \
+	  env -u DISPLAY scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_gallery.exe --screenshots $(SHOTS); \
 	fi
 
 bench: build
