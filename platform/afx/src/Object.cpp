@@ -1,4 +1,5 @@
 #include <afx.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,10 +8,11 @@
 namespace
 {
 // Every class implemented with IMPLEMENT_DYNAMIC or IMPLEMENT_DYNCREATE in a loaded module.
+// Never destroyed: modules unloaded after this one still take their classes out of it.
 std::vector<const CRuntimeClass*>& KnownClasses()
 {
-    static std::vector<const CRuntimeClass*> classes;
-    return classes;
+    static std::vector<const CRuntimeClass*>* s_pClasses = new std::vector<const CRuntimeClass*>;
+    return *s_pClasses;
 }
 }
 
@@ -74,8 +76,15 @@ CObject* PASCAL CRuntimeClass::CreateObject(LPCSTR lpszClassName)
 }
 
 AFX_CLASSINIT::AFX_CLASSINIT(const CRuntimeClass* pNewClass)
+    : m_pClass(pNewClass)
 {
     KnownClasses().push_back(pNewClass);
+}
+
+AFX_CLASSINIT::~AFX_CLASSINIT()
+{
+    std::vector<const CRuntimeClass*>& classes = KnownClasses();
+    classes.erase(std::remove(classes.begin(), classes.end(), m_pClass), classes.end());
 }
 
 CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)

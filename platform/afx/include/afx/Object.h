@@ -67,10 +67,14 @@ public: \
     CRuntimeClass* PASCAL class_name::GetThisClass() { return _RUNTIME_CLASS(class_name); } \
     CRuntimeClass* class_name::GetRuntimeClass() const { return _RUNTIME_CLASS(class_name); }
 
-// Registers a run-time class at static initialisation so that CRuntimeClass::FromName finds it.
+// Registers a run-time class at static initialisation so that CRuntimeClass::FromName finds it,
+// and takes it out again when its module is unloaded.
 struct AFX_API AFX_CLASSINIT
 {
     explicit AFX_CLASSINIT(const CRuntimeClass* pNewClass);
+    ~AFX_CLASSINIT();
+
+    const CRuntimeClass* m_pClass;
 };
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
