@@ -245,13 +245,8 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    // A modeless dialog in a frame lets the frame's accelerators go first.
+    // Tab, arrows, Enter and Escape move between the controls as the dialog manager does.
     return PreTranslateInput(pMsg);
-}
-
-BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
-{
-    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CDialog::NextDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, 0); }

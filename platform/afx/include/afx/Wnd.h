@@ -172,7 +172,6 @@ public:
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
     BOOL IsDialogMessage(LPMSG lpMsg);
     BOOL SetWindowContextHelpId(DWORD dwContextHelpId);
-    HWND GetSafeOwner_(HWND hParent, HWND* pWndTop);
 
 // Tool tips
     BOOL EnableToolTips(BOOL bEnable = TRUE);
