@@ -155,7 +155,7 @@ protected:
         ASSERT_TRUE(m_host.CreateHost());
         ASSERT_TRUE(m_bar.CreateEx(&m_host, 0, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS));
         ASSERT_TRUE(m_bar.SetButtons(s_aButtons, 4));
-        ASSERT_TRUE(m_bar.RecalcLayout());
+        m_bar.RecalcLayout(TRUE);
     }
 
     void TearDown() override
@@ -186,7 +186,8 @@ TEST_F(SkinToolBarTest, CreatesAFlatBarSizedToItsButtons)
     EXPECT_EQ(ItemRect(3).right, rcWindow.Width());
 
     CRecordingSkinToolBar unborn;
-    EXPECT_FALSE(unborn.RecalcLayout());
+    unborn.RecalcLayout(TRUE);
+    EXPECT_EQ(nullptr, unborn.m_hWnd) << "a bar without a window stays without one";
 }
 
 TEST_F(SkinToolBarTest, CustomDrawComesBackFromTheParent)

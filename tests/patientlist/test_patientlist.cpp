@@ -691,3 +691,27 @@ TEST_F(PatientListTest, DestroyingTheDialogDetachesTheListItsHeaderAndTheEdit)
     EXPECT_EQ(m_list.Header().m_hWnd, (HWND)NULL);
     EXPECT_EQ(m_edit.m_hWnd, (HWND)NULL);
 }
+
+// The rebuild turns redrawing off and on again only when it was on: a host that turned it off
+// keeps it off, and a refilter during its batch does not repaint behind its back.
+TEST_F(PatientListTest, RefilterLeavesRedrawingAsTheHostSetIt)
+{
+    AttachWithWordStartPatients();
+    m_list.ShowWindow(SW_SHOWNA);
+    ASSERT_NE(0u, m_list.GetStyle() & WS_VISIBLE);
+    m_list.FilterChanged(L"a", 0);
+    EXPECT_NE(0u, m_list.GetStyle() & WS_VISIBLE) << "redrawing is back on after the rebuild";
+
+    m_list.SetRedraw(FALSE);
+    if (m_list.GetStyle() & WS_VISIBLE)
+    {
+        // Wine's list view keeps WM_SETREDRAW to itself; on Windows it reaches the default
+        // procedure, which clears WS_VISIBLE while redrawing is off, and that is what the list
+        // reads to leave a host's own suspension alone.
+        m_list.SetRedraw(TRUE);
+        GTEST_SKIP() << "Wine: WM_SETREDRAW FALSE leaves WS_VISIBLE set on a list view";
+    }
+    m_list.FilterChanged(L"", 0);
+    EXPECT_EQ(0u, m_list.GetStyle() & WS_VISIBLE) << "the host's choice stands";
+    m_list.SetRedraw(TRUE);
+}

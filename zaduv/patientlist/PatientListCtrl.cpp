@@ -166,17 +166,19 @@ void CPatientListCtrl::ReFilter()
     DeleteAllItems();
 
     const int nColumns = GetEffectiveColumnCount();
-    const INT_PTR nPatients = m_arrPatients.GetSize();
-    const BOOL bFilter = !m_strFilter.IsEmpty();
-    LPCWSTR lpszFilter = m_strFilter;
+    // A parent may change the store or the filter from a notification during the rebuild: the
+    // loop reads the store's size each time and keeps its own reference to the filter text.
+    const CString strFilter = m_strFilter;
+    const BOOL bFilter = !strFilter.IsEmpty();
+    LPCWSTR lpszFilter = strFilter;
     CFilterMatcher matcher;
     // Each cell is formatted once: the texts found while searching are the ones shown.
     std::vector<CString> texts(static_cast<size_t>(std::max(nColumns, 1)));
 
     if (!bFilter)
-        SetItemCount(static_cast<int>(std::min<INT_PTR>(nPatients, INT_MAX)));
+        SetItemCount(static_cast<int>(std::min<INT_PTR>(m_arrPatients.GetSize(), INT_MAX)));
     int nRows = 0;
-    for (INT_PTR i = 0; i < nPatients && m_hWnd != NULL; ++i)
+    for (INT_PTR i = 0; i < m_arrPatients.GetSize() && m_hWnd != NULL; ++i)
     {
         const CPatient& patient = m_arrPatients.GetData()[i];
         int nFormatted = 0;
@@ -238,7 +240,7 @@ int CPatientListCtrl::GetColumnCount() const
 
 int CALLBACK CPatientListCtrl::CompareFunc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
-    const CPatientListCtrl* pList = reinterpret_cast<const CPatientListCtrl*>(lParamSort);
+    CPatientListCtrl* pList = reinterpret_cast<CPatientListCtrl*>(lParamSort);
     const int nSortState = pList->m_nSortState;
     if (nSortState == 0)
         return 0;
@@ -317,6 +319,8 @@ void CPatientListCtrl::SelectRow(int nRow)
 
 BOOL CPatientListCtrl::SuspendRedraw()
 {
+    // Redrawing turned off clears WS_VISIBLE, so a list that is hidden or whose host already
+    // turned redrawing off is left exactly as it is.
     if ((GetStyle() & WS_VISIBLE) == 0)
         return FALSE;
     SetRedraw(FALSE);

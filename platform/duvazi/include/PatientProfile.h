@@ -38,7 +38,7 @@ public:
     CPatientProfile(const int* pFields, int nCount);
     CPatientProfile(const CPatientProfile& profile);
     CPatientProfile& operator=(const CPatientProfile& profile);
-    virtual ~CPatientProfile();
+    ~CPatientProfile();
 
 // Attributes
     int GetColumnCount() const;
@@ -58,7 +58,7 @@ public:
     CString FormatColumn(int nColumn, const CPatient& patient) const;
     // Negative, zero or positive when the first patient comes before, with or after the second
     // in ascending order of the column. A NULL patient comes before any other.
-    int ComparePatients(int nColumn, const CPatient* pPatient1, const CPatient* pPatient2) const;
+    int ComparePatients(int nColumn, const CPatient* pPatient1, const CPatient* pPatient2);
 
     // Natural order of identifiers: digit runs compare by value, other characters ignoring case;
     // strings that differ only in leading zeros or case fall back to code order, so the order is total.

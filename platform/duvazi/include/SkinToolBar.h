@@ -38,8 +38,9 @@ protected:
 public:
     virtual void SetCaptionTextColors(COLORREF crNormal, COLORREF crHot, COLORREF crPressed, COLORREF crDisabled);
     virtual void GetCaptionTextColors(COLORREF& crNormal, COLORREF& crHot, COLORREF& crPressed, COLORREF& crDisabled);
-    // Sizes the bar to show all its buttons in its orientation; FALSE without a window.
-    virtual BOOL RecalcLayout();
+    // Sizes the bar to show all its buttons in its orientation, repainting it when asked;
+    // nothing happens before the bar has a window.
+    virtual void RecalcLayout(BOOL bRepaint);
     // While customizing, every button shows a dotted frame and nothing is hot-tracked.
     virtual void BeginCustomize();
     virtual void EndCustomize();

@@ -151,7 +151,7 @@ CString CPatientProfile::FormatColumn(int nColumn, const CPatient& patient) cons
     }
 }
 
-int CPatientProfile::ComparePatients(int nColumn, const CPatient* pPatient1, const CPatient* pPatient2) const
+int CPatientProfile::ComparePatients(int nColumn, const CPatient* pPatient1, const CPatient* pPatient2)
 {
     int nField = GetColumnField(nColumn);
     if (nField < 0)

@@ -98,14 +98,14 @@ void CSkinToolBar::GetCaptionTextColors(COLORREF& crNormal, COLORREF& crHot, COL
     crDisabled = m_crCaption[captionDisabled];
 }
 
-BOOL CSkinToolBar::RecalcLayout()
+void CSkinToolBar::RecalcLayout(BOOL bRepaint)
 {
     if (m_hWnd == NULL)
-        return FALSE;
+        return;
     CSize size = CalcFixedLayout(FALSE, IsHorz());
     SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    Invalidate();
-    return TRUE;
+    if (bRepaint)
+        Invalidate();
 }
 
 void CSkinToolBar::BeginCustomize()
