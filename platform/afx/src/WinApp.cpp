@@ -1,6 +1,7 @@
 #include <afxwin.h>
 #include <afx/HandleMap.h>
 #include "AfxState.h"
+#include <memory>
 
 namespace
 {
@@ -9,13 +10,14 @@ CWinApp* g_pApp = NULL;
 HINSTANCE g_hInstance = NULL;
 HINSTANCE g_hResource = NULL;
 
-// Lets AfxPumpMessage work in a host that has no application object of its own.
+// Lets AfxPumpMessage work in a host that has no application object of its own; released
+// when the thread ends.
 CWinThread* DefaultThread()
 {
-    static thread_local CWinThread* s_pThread = NULL;
-    if (s_pThread == NULL)
-        s_pThread = new CWinThread;     // lives as long as the thread's pump may run
-    return s_pThread;
+    static thread_local std::unique_ptr<CWinThread> s_pThread;
+    if (!s_pThread)
+        s_pThread.reset(new CWinThread);
+    return s_pThread.get();
 }
 }
 
