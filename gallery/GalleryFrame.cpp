@@ -8,7 +8,7 @@ BEGIN_MESSAGE_MAP(CGalleryFrame, CWnd)
     ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
-    ON_LBN_SELCHANGE(IDC_PAGE_LIST, OnSelChangePages)
+    ON_LBN_SELCHANGE(IDC_PAGE_LIST, &CGalleryFrame::OnSelChangePages)
 END_MESSAGE_MAP()
 
 CGalleryFrame::CGalleryFrame()

@@ -8,7 +8,7 @@ BEGIN_MESSAGE_MAP(CGalleryPage, CWnd)
     ON_WM_CREATE()
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_MESSAGE(WM_PRINTCLIENT, &CGalleryPage::OnPrintClient)
 END_MESSAGE_MAP()
 
 namespace

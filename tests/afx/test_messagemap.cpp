@@ -34,8 +34,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
-    ON_MESSAGE(WM_APP_PING, OnPing)
-    ON_MESSAGE(WM_APP_BASEONLY, OnBaseOnly)
+    ON_MESSAGE(WM_APP_PING, &CBaseWnd::OnPing)
+    ON_MESSAGE(WM_APP_BASEONLY, &CBaseWnd::OnBaseOnly)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
@@ -48,8 +48,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
-    ON_MESSAGE(WM_APP_PING, OnPing)
-    ON_REGISTERED_MESSAGE(g_nRegistered, OnRegistered)
+    ON_MESSAGE(WM_APP_PING, &CDerivedWnd::OnPing)
+    ON_REGISTERED_MESSAGE(g_nRegistered, &CDerivedWnd::OnRegistered)
 END_MESSAGE_MAP()
 }
 
@@ -111,7 +111,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CReflectingButton, CButton)
-    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClickedEx)
+    ON_CONTROL_REFLECT_EX(BN_CLICKED, &CReflectingButton::OnClickedEx)
 END_MESSAGE_MAP()
 
 class CNotifyingStatic : public CStatic
@@ -135,7 +135,7 @@ protected:
 const UINT NM_TEST_CODE = static_cast<UINT>(-900);
 
 BEGIN_MESSAGE_MAP(CNotifyingStatic, CStatic)
-    ON_NOTIFY_REFLECT_EX(NM_TEST_CODE, OnNotifyEx)
+    ON_NOTIFY_REFLECT_EX(NM_TEST_CODE, &CNotifyingStatic::OnNotifyEx)
 END_MESSAGE_MAP()
 
 class CParentWnd : public CWnd
@@ -154,9 +154,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
-    ON_BN_CLICKED(101, OnButton)
-    ON_NOTIFY(NM_TEST_CODE, 102, OnTestNotify)
-    ON_NOTIFY_EX_RANGE(NM_TEST_CODE, 200, 210, OnRange)
+    ON_BN_CLICKED(101, &CParentWnd::OnButton)
+    ON_NOTIFY(NM_TEST_CODE, 102, &CParentWnd::OnTestNotify)
+    ON_NOTIFY_EX_RANGE(NM_TEST_CODE, 200, 210, &CParentWnd::OnRange)
 END_MESSAGE_MAP()
 
 LRESULT SendTestNotify(CWnd& parent, HWND hWndFrom)
@@ -525,7 +525,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CToolWnd, CWnd)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnNeedText)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CToolWnd::OnNeedText)
 END_MESSAGE_MAP()
 }
 

@@ -5,7 +5,7 @@
 namespace duvazi_test
 {
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
-    ON_NOTIFY(NM_CUSTOMDRAW, AFX_IDW_TOOLBAR, OnChildCustomDraw)
+    ON_NOTIFY(NM_CUSTOMDRAW, AFX_IDW_TOOLBAR, &CHostWnd::OnChildCustomDraw)
 END_MESSAGE_MAP()
 
 BOOL CHostWnd::CreateHost(int cx, int cy)

@@ -74,8 +74,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CFilterHostDialog, CDialog)
-    ON_EN_CHANGE(IDC_FILTER, OnFilterChange)
-    ON_EN_CHANGE(IDC_PLAIN, OnPlainChange)
+    ON_EN_CHANGE(IDC_FILTER, &CFilterHostDialog::OnFilterChange)
+    ON_EN_CHANGE(IDC_PLAIN, &CFilterHostDialog::OnPlainChange)
 END_MESSAGE_MAP()
 
 class FilterEditTest : public ::testing::Test

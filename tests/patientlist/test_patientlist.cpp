@@ -63,8 +63,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CListHostDialog, CDialog)
-    ON_NOTIFY(LVN_COLUMNCLICK, IDC_LIST, OnListColumnClick)
-    ON_NOTIFY(LVN_COLUMNCLICK, IDC_PLAIN_LIST, OnPlainColumnClick)
+    ON_NOTIFY(LVN_COLUMNCLICK, IDC_LIST, &CListHostDialog::OnListColumnClick)
+    ON_NOTIFY(LVN_COLUMNCLICK, IDC_PLAIN_LIST, &CListHostDialog::OnPlainColumnClick)
 END_MESSAGE_MAP()
 
 CPatient MakePatient(LPCWSTR lpszLast, LPCWSTR lpszFirst, LPCWSTR lpszId, LPCWSTR lpszModality,

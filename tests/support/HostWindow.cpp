@@ -9,7 +9,7 @@ const POINT CHostWindow::kDefaultOrigin = { 40, 40 };
 BEGIN_MESSAGE_MAP(CHostWindow, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_MESSAGE(WM_PRINTCLIENT, &CHostWindow::OnPrintClient)
 END_MESSAGE_MAP()
 
 CHostWindow::CHostWindow()

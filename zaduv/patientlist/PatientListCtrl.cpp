@@ -15,7 +15,7 @@ const int SORT_MARK_ROOM = 20;
 
 BEGIN_MESSAGE_MAP(CPatientListCtrl, CListCtrl)
     ON_WM_DESTROY()
-    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, &CPatientListCtrl::OnColumnClick)
 END_MESSAGE_MAP()
 
 CPatientListCtrl::CPatientListCtrl()

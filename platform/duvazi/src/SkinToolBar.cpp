@@ -4,8 +4,8 @@ IMPLEMENT_DYNAMIC(CSkinToolBar, CToolBar)
 
 BEGIN_MESSAGE_MAP(CSkinToolBar, CToolBar)
     ON_WM_MOUSEMOVE()
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
-    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &CSkinToolBar::OnCustomDraw)
+    ON_MESSAGE(WM_MOUSELEAVE, &CSkinToolBar::OnMouseLeave)
 END_MESSAGE_MAP()
 
 CSkinToolBar::CSkinToolBar()
