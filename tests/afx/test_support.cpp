@@ -18,6 +18,15 @@ namespace
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
+
+// Dialog units to pixels as the dialog manager converts one coordinate pair: the base units
+// come from the dialog's own font, each value rounded on its own.
+CPoint ToPixels(CDialog& dlg, int x, int y)
+{
+    CRect rectBase(0, 0, 4, 8);
+    dlg.MapDialogRect(&rectBase);
+    return CPoint(::MulDiv(x, rectBase.right, 4), ::MulDiv(y, rectBase.bottom, 8));
+}
 }
 
 // Texts of odd and even lengths before each item make every DWORD alignment case occur.
@@ -51,8 +60,11 @@ TEST(DialogTemplateTest, DialogHasEveryControlWithItsIdClassTextAndPlace)
         pControl->GetWindowText(strText);
         EXPECT_STREQ(control.lpszText, strText);
 
-        CRect rectExpected(control.rect);
-        dlg.MapDialogRect(&rectExpected);
+        // The dialog manager scales a control's x, y, cx and cy one by one, so right and bottom
+        // carry their own rounding: mapping the whole rectangle can differ by a pixel.
+        const CPoint ptExpected = ToPixels(dlg, control.rect.left, control.rect.top);
+        const CPoint ptExtent = ToPixels(dlg, control.rect.Width(), control.rect.Height());
+        const CRect rectExpected(ptExpected, CSize(ptExtent.x, ptExtent.y));
         CRect rectActual;
         pControl->GetWindowRect(&rectActual);
         dlg.ScreenToClient(&rectActual);
