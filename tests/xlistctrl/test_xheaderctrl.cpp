@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogTemplate.h"
 #include "DibSurface.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
@@ -434,11 +435,8 @@ TEST_F(XHeaderPaint, NextPaintAfterASystemColourChangeUsesTheNewColours)
         CSysColorsGuard colours({ { COLOR_3DFACE, crNewFace }, { COLOR_3DHIGHLIGHT, crNewLight },
             { COLOR_3DSHADOW, crNewShadow }, { COLOR_BTNTEXT, crNewText } });
 
-        // The colours are cached: until the header hears of the change it paints the old ones.
-        CCapturedImage before = CaptureClient(&m_header);
-        EXPECT_PIXEL(before, 300, kHeaderHeight / 2, crOldFace);
-
-        m_header.SendMessage(WM_SYSCOLORCHANGE);
+        // The host is a top-level window of the framework: it passes the change on to the header.
+        PumpPending();
         ReadColours();
         ASSERT_EQ(m_crFace, crNewFace);
         CCapturedImage image = CaptureClient(&m_header);
@@ -450,7 +448,7 @@ TEST_F(XHeaderPaint, NextPaintAfterASystemColourChangeUsesTheNewColours)
             CRect(2, 2, 118, kHeaderHeight - 2), crNewFace);
         EXPECT_GT(image.CountColor(CRect(2, 2, 118, kHeaderHeight - 2), RGB(0, 0, 0)), 0);
     }
-    m_header.SendMessage(WM_SYSCOLORCHANGE);
+    PumpPending();
     ReadColours();
     EXPECT_EQ(m_crFace, crOldFace);
     ExpectFrame(CaptureClient(&m_header), 200);
@@ -558,4 +556,46 @@ TEST(XHeaderClass, RunTimeClassCreatesAWorkingHeader)
     EXPECT_EQ(xsorted.GetRuntimeClass(), pClass);
     EXPECT_EQ(sorted.GetSpacing(), kSpacing);
     EXPECT_EQ(xsorted.GetSpacing(), kSpacing);
+}
+
+// The system tells only top-level windows of a colour change; the dialog passes it on, so the
+// header re-reads its cached colours, and the platform's controls refresh their shared copy.
+TEST(XHeaderInDialog, SystemColourChangeReachesTheHeaderThroughItsDialog)
+{
+    const UINT kPlainId = 4712;
+    CDialogTemplate dlgTemplate(CRect(0, 0, 200, 60), L"Colours", WS_POPUP | WS_VISIBLE);
+    dlgTemplate.AddHeader(kHeaderId, CRect(0, 0, 200, 14));
+    CDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(dlgTemplate, NULL));
+    CXHeaderCtrl header;
+    ASSERT_TRUE(header.SubclassDlgItem(kHeaderId, &dlg));
+    HDITEM hdi = {};
+    hdi.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+    hdi.pszText = const_cast<LPTSTR>(_T("Study"));
+    hdi.cxy = 100;
+    hdi.fmt = HDF_STRING | HDF_LEFT;
+    header.InsertItem(0, &hdi);
+    const CPoint ptFace(150, 5);
+    const COLORREF crOldFace = ::GetSysColor(COLOR_3DFACE);
+    const COLORREF crOldText = ::GetSysColor(COLOR_BTNTEXT);
+    const COLORREF crNewFace = RGB(200, 220, 240);
+    const COLORREF crNewText = RGB(190, 0, 0);
+    EXPECT_PIXEL(CaptureClient(&header), ptFace.x, ptFace.y, crOldFace);
+    {
+        CSysColorsGuard colours({ { COLOR_3DFACE, crNewFace }, { COLOR_BTNTEXT, crNewText } });
+        PumpPending();
+        EXPECT_PIXEL(CaptureClient(&header), ptFace.x, ptFace.y, crNewFace);
+    }
+    PumpPending();
+    EXPECT_PIXEL(CaptureClient(&header), ptFace.x, ptFace.y, crOldFace);
+
+    CHeaderCtrl plain;
+    ASSERT_TRUE(plain.Create(WS_CHILD | WS_VISIBLE | HDS_HORZ, CRect(0, 30, 200, 54), &dlg, kPlainId));
+    plain.SetFont(dlg.GetFont());
+    plain.InsertItem(0, &hdi);
+    CCapturedImage image = CaptureClient(&plain);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), crNewText, 0);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), crNewFace, 0);
+    EXPECT_GT(image.CountColor(image.GetRect(), crOldText), 0);
+    dlg.DestroyWindow();
 }

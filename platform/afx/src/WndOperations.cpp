@@ -274,7 +274,11 @@ void CWnd::OnClose() { Default(); }
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnNcPaint() { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSysColorChange() { Default(); }
+void CWnd::OnSysColorChange()
+{
+    ForwardToDescendants();
+    Default();
+}
 void CWnd::OnCancelMode() { Default(); }
 void CWnd::OnMouseLeave() { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
@@ -323,7 +327,28 @@ void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
+void CWnd::OnSettingChange(UINT, LPCTSTR)
+{
+    ForwardToDescendants();
+    Default();
+}
+
+LRESULT CWnd::OnDisplayChange(WPARAM, LPARAM)
+{
+    ForwardToDescendants();
+    return Default();
+}
+
+// The system sends its colour, setting and display notices to top-level windows only; a
+// framework top-level window passes the current one on to every descendant that has an object,
+// so controls re-read what they cache (and, through Default, the common controls theirs).
+void CWnd::ForwardToDescendants()
+{
+    if ((GetStyle() & WS_CHILD) != 0)
+        return;
+    const MSG* pMsg = GetCurrentMessage();
+    SendMessageToDescendants(pMsg->message, pMsg->wParam, pMsg->lParam, TRUE, TRUE);
+}
 int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
 void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
 

@@ -212,6 +212,7 @@ protected:
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
     BOOL PreTranslateInput(LPMSG lpMsg);
     int RunModalLoop(DWORD dwFlags = 0);
+    void ForwardToDescendants();
 
     // Message handlers of the base: each calls Default() unless noted.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -264,6 +265,7 @@ protected:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
 
