@@ -57,25 +57,90 @@ void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+int CListBox::VKeyToItem(UINT, UINT) { return -1; }
+int CListBox::CharToItem(UINT, UINT) { return -1; }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    // A _REFLECT entry in the class's map answers before the virtual.
+    if (ReflectChildNotify(message, wParam, lParam, pResult))
+        return TRUE;
+    LRESULT lResult = TRUE;
     switch (message)
     {
     case WM_DRAWITEM:
         DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        return TRUE;
+        break;
     case WM_MEASUREITEM:
         MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        return TRUE;
+        break;
     case WM_COMPAREITEM:
-        if (pResult != NULL)
-            *pResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        return TRUE;
+        lResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+        break;
     case WM_DELETEITEM:
         DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        return TRUE;
+        break;
+    case WM_VKEYTOITEM:
+        lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_CHARTOITEM:
+        lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
+        break;
     default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+        return FALSE;
     }
+    if (pResult != NULL)
+        *pResult = lResult;
+    return TRUE;
+}
+
+void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        index = static_cast<int>(::SendMessageW(hWndCtrl, LB_GETCURSEL, 0, 0));
+    else
+        ::SendMessageW(hWndCtrl, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+namespace
+{
+void SaveSelectedText(HWND hWndCtrl, CString& value)
+{
+    WPARAM nSel = static_cast<WPARAM>(::SendMessageW(hWndCtrl, LB_GETCURSEL, 0, 0));
+    int nLen = static_cast<int>(::SendMessageW(hWndCtrl, LB_GETTEXTLEN, nSel, 0));
+    if (nLen == LB_ERR)
+    {
+        value.Empty();
+        return;
+    }
+    ::SendMessageW(hWndCtrl, LB_GETTEXT, nSel, reinterpret_cast<LPARAM>(value.GetBufferSetLength(nLen)));
+    value.ReleaseBuffer(nLen);
+}
+
+// Without a match nothing stays selected, so the control never shows a stale choice.
+void SelectOrClear(HWND hWndCtrl, int nIndex)
+{
+    ::SendMessageW(hWndCtrl, LB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
+}
+}
+
+void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        SaveSelectedText(hWndCtrl, value);
+    else
+        SelectOrClear(hWndCtrl, static_cast<int>(::SendMessageW(hWndCtrl, LB_FINDSTRING,
+            static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value)))));
+}
+
+void AFXAPI DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        SaveSelectedText(hWndCtrl, value);
+    else
+        SelectOrClear(hWndCtrl, static_cast<int>(::SendMessageW(hWndCtrl, LB_FINDSTRINGEXACT,
+            static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(value)))));
 }

@@ -66,6 +66,11 @@ typedef void (AFX_MSG_CALL CWnd::*PFN_vwwX)(UINT, UINT, CScrollBar*);
 typedef BOOL (AFX_MSG_CALL CWnd::*PFN_bwsp)(UINT, short, CPoint);
 typedef void (AFX_MSG_CALL CWnd::*PFN_vOWNER)(int, LPVOID);
 typedef void (AFX_MSG_CALL CWnd::*PFN_vs)(LPVOID);
+typedef int (AFX_MSG_CALL CWnd::*PFN_iis)(int, LPVOID);
+typedef int (AFX_MSG_CALL CWnd::*PFN_iS)(LPVOID);
+typedef int (AFX_MSG_CALL CWnd::*PFN_iwWw)(UINT, CListBox*, UINT);
+typedef int (AFX_MSG_CALL CWnd::*PFN_iww)(UINT, UINT);
+typedef void (AFX_MSG_CALL CWnd::*PFN_vww)(UINT, UINT);
 typedef UINT (AFX_MSG_CALL CWnd::*PFN_wv)();
 typedef void (AFX_MSG_CALL CWnd::*PFN_vbw)(BOOL, UINT);
 typedef void (AFX_MSG_CALL CWnd::*PFN_vPOS)(WINDOWPOS*);
@@ -160,6 +165,18 @@ LRESULT DispatchWindowMessage(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT m
     case AfxSig_vs:
         (pWnd->*As<PFN_vs>(pfn))(reinterpret_cast<LPVOID>(lParam));
         return TRUE;
+    case AfxSig_iis:
+        return (pWnd->*As<PFN_iis>(pfn))(static_cast<int>(wParam), reinterpret_cast<LPVOID>(lParam));
+    case AfxSig_iS:
+        return (pWnd->*As<PFN_iS>(pfn))(reinterpret_cast<LPVOID>(lParam));
+    case AfxSig_iwWw:
+        return (pWnd->*As<PFN_iwWw>(pfn))(LOWORD(wParam),
+            reinterpret_cast<CListBox*>(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))), HIWORD(wParam));
+    case AfxSig_iww:
+        return (pWnd->*As<PFN_iww>(pfn))(LOWORD(wParam), HIWORD(wParam));
+    case AfxSig_vww:
+        (pWnd->*As<PFN_vww>(pfn))(LOWORD(wParam), HIWORD(wParam));
+        return 0;
     case AfxSig_wv:
         return (pWnd->*As<PFN_wv>(pfn))();
     case AfxSig_vbw:
@@ -213,6 +230,13 @@ IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_DRAWITEM()
     ON_WM_MEASUREITEM()
+    ON_WM_COMPAREITEM()
+    ON_WM_DELETEITEM()
+    ON_WM_CHARTOITEM()
+    ON_WM_VKEYTOITEM()
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+    ON_WM_PARENTNOTIFY()
     ON_WM_CTLCOLOR()
     ON_WM_NCDESTROY()
     ON_WM_SYSCOLORCHANGE()
@@ -560,6 +584,37 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         }
         return FALSE;
     }
+}
+
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+{
+    LRESULT lResult = 0;
+    if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+        return static_cast<int>(lResult);
+    return static_cast<int>(Default());
+}
+
+void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
+{
+    if (ReflectLastMsg(lpDeleteItemStruct->hwndItem))
+        return;
+    Default();
+}
+
+int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult = -1;
+    if (pListBox != NULL && ReflectLastMsg(pListBox->m_hWnd, &lResult))
+        return static_cast<int>(lResult);
+    return static_cast<int>(Default());
+}
+
+int CWnd::OnVKeyToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult = -1;
+    if (pListBox != NULL && ReflectLastMsg(pListBox->m_hWnd, &lResult))
+        return static_cast<int>(lResult);
+    return static_cast<int>(Default());
 }
 
 void CWnd::PostNcDestroy()

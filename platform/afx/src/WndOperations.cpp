@@ -350,7 +350,26 @@ void CWnd::ForwardToDescendants()
     SendMessageToDescendants(pMsg->message, pMsg->wParam, pMsg->lParam, TRUE, TRUE);
 }
 int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
-void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
+namespace
+{
+// The child a WM_PARENTNOTIFY speaks of: named by lParam on creation and destruction, else the
+// child under the pointer (lParam holds the point in the parent's client coordinates).
+HWND ParentNotifyChild(HWND hWndParent, UINT nEvent, LPARAM lParam)
+{
+    if (nEvent == WM_CREATE || nEvent == WM_DESTROY)
+        return reinterpret_cast<HWND>(lParam);
+    POINT pt = { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
+    HWND hWndChild = ::ChildWindowFromPoint(hWndParent, pt);
+    return hWndChild != hWndParent ? hWndChild : NULL;
+}
+}
+
+void CWnd::OnParentNotify(UINT message, LPARAM lParam)
+{
+    if (ReflectLastMsg(ParentNotifyChild(m_hWnd, LOWORD(message), lParam)))
+        return;
+    Default();
+}
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
 {

@@ -51,6 +51,10 @@
 #define ON_WM_CTLCOLOR() AFX_WND_ENTRY(WM_CTLCOLOR, AfxSig_hDWw, HBRUSH (AFX_MSG_CALL CWnd::*)(CDC* AFX_COMMA CWnd* AFX_COMMA UINT), &ThisClass::OnCtlColor)
 #define ON_WM_DRAWITEM() AFX_WND_ENTRY(WM_DRAWITEM, AfxSig_vOWNER, void (AFX_MSG_CALL CWnd::*)(int AFX_COMMA LPDRAWITEMSTRUCT), &ThisClass::OnDrawItem)
 #define ON_WM_MEASUREITEM() AFX_WND_ENTRY(WM_MEASUREITEM, AfxSig_vOWNER, void (AFX_MSG_CALL CWnd::*)(int AFX_COMMA LPMEASUREITEMSTRUCT), &ThisClass::OnMeasureItem)
+#define ON_WM_COMPAREITEM() AFX_WND_ENTRY(WM_COMPAREITEM, AfxSig_iis, int (AFX_MSG_CALL CWnd::*)(int AFX_COMMA LPCOMPAREITEMSTRUCT), &ThisClass::OnCompareItem)
+#define ON_WM_DELETEITEM() AFX_WND_ENTRY(WM_DELETEITEM, AfxSig_vOWNER, void (AFX_MSG_CALL CWnd::*)(int AFX_COMMA LPDELETEITEMSTRUCT), &ThisClass::OnDeleteItem)
+#define ON_WM_CHARTOITEM() AFX_WND_ENTRY(WM_CHARTOITEM, AfxSig_iwWw, int (AFX_MSG_CALL CWnd::*)(UINT AFX_COMMA CListBox* AFX_COMMA UINT), &ThisClass::OnCharToItem)
+#define ON_WM_VKEYTOITEM() AFX_WND_ENTRY(WM_VKEYTOITEM, AfxSig_iwWw, int (AFX_MSG_CALL CWnd::*)(UINT AFX_COMMA CListBox* AFX_COMMA UINT), &ThisClass::OnVKeyToItem)
 #define ON_WM_GETDLGCODE() AFX_WND_ENTRY(WM_GETDLGCODE, AfxSig_wv, UINT (AFX_MSG_CALL CWnd::*)(void), &ThisClass::OnGetDlgCode)
 #define ON_WM_SHOWWINDOW() AFX_WND_ENTRY(WM_SHOWWINDOW, AfxSig_vbw, void (AFX_MSG_CALL CWnd::*)(BOOL AFX_COMMA UINT), &ThisClass::OnShowWindow)
 #define ON_WM_WINDOWPOSCHANGED() AFX_WND_ENTRY(WM_WINDOWPOSCHANGED, AfxSig_vPOS, void (AFX_MSG_CALL CWnd::*)(WINDOWPOS*), &ThisClass::OnWindowPosChanged)
@@ -69,6 +73,20 @@
     AFX_WND_ENTRY(WM_DRAWITEM + WM_REFLECT_BASE, AfxSig_vs, void (AFX_MSG_CALL CWnd::*)(LPDRAWITEMSTRUCT), &ThisClass::DrawItem)
 #define ON_WM_MEASUREITEM_REFLECT() \
     AFX_WND_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, AfxSig_vs, void (AFX_MSG_CALL CWnd::*)(LPMEASUREITEMSTRUCT), &ThisClass::MeasureItem)
+#define ON_WM_COMPAREITEM_REFLECT() \
+    AFX_WND_ENTRY(WM_COMPAREITEM + WM_REFLECT_BASE, AfxSig_iS, int (AFX_MSG_CALL CWnd::*)(LPCOMPAREITEMSTRUCT), &ThisClass::CompareItem)
+#define ON_WM_DELETEITEM_REFLECT() \
+    AFX_WND_ENTRY(WM_DELETEITEM + WM_REFLECT_BASE, AfxSig_vs, void (AFX_MSG_CALL CWnd::*)(LPDELETEITEMSTRUCT), &ThisClass::DeleteItem)
+#define ON_WM_CHARTOITEM_REFLECT() \
+    AFX_WND_ENTRY(WM_CHARTOITEM + WM_REFLECT_BASE, AfxSig_iww, int (AFX_MSG_CALL CWnd::*)(UINT AFX_COMMA UINT), &ThisClass::CharToItem)
+#define ON_WM_VKEYTOITEM_REFLECT() \
+    AFX_WND_ENTRY(WM_VKEYTOITEM + WM_REFLECT_BASE, AfxSig_iww, int (AFX_MSG_CALL CWnd::*)(UINT AFX_COMMA UINT), &ThisClass::VKeyToItem)
+#define ON_WM_HSCROLL_REFLECT() \
+    AFX_WND_ENTRY(WM_HSCROLL + WM_REFLECT_BASE, AfxSig_vww, void (AFX_MSG_CALL CWnd::*)(UINT AFX_COMMA UINT), &ThisClass::HScroll)
+#define ON_WM_VSCROLL_REFLECT() \
+    AFX_WND_ENTRY(WM_VSCROLL + WM_REFLECT_BASE, AfxSig_vww, void (AFX_MSG_CALL CWnd::*)(UINT AFX_COMMA UINT), &ThisClass::VScroll)
+#define ON_WM_PARENTNOTIFY_REFLECT() \
+    AFX_WND_ENTRY(WM_PARENTNOTIFY + WM_REFLECT_BASE, AfxSig_vwl, void (AFX_MSG_CALL CWnd::*)(UINT AFX_COMMA LPARAM), &ThisClass::ParentNotify)
 
 // User-defined and registered messages.
 #define ON_MESSAGE(message, memberFxn) \
@@ -101,7 +119,19 @@
 #define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
 #define ON_LBN_SELCHANGE(id, memberFxn) ON_CONTROL(LBN_SELCHANGE, id, memberFxn)
 #define ON_LBN_DBLCLK(id, memberFxn) ON_CONTROL(LBN_DBLCLK, id, memberFxn)
+#define ON_LBN_SELCANCEL(id, memberFxn) ON_CONTROL(LBN_SELCANCEL, id, memberFxn)
+#define ON_LBN_SETFOCUS(id, memberFxn) ON_CONTROL(LBN_SETFOCUS, id, memberFxn)
+#define ON_LBN_KILLFOCUS(id, memberFxn) ON_CONTROL(LBN_KILLFOCUS, id, memberFxn)
 #define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
+#define ON_CBN_DBLCLK(id, memberFxn) ON_CONTROL(CBN_DBLCLK, id, memberFxn)
+#define ON_CBN_SETFOCUS(id, memberFxn) ON_CONTROL(CBN_SETFOCUS, id, memberFxn)
+#define ON_CBN_KILLFOCUS(id, memberFxn) ON_CONTROL(CBN_KILLFOCUS, id, memberFxn)
+#define ON_CBN_EDITCHANGE(id, memberFxn) ON_CONTROL(CBN_EDITCHANGE, id, memberFxn)
+#define ON_CBN_EDITUPDATE(id, memberFxn) ON_CONTROL(CBN_EDITUPDATE, id, memberFxn)
+#define ON_CBN_DROPDOWN(id, memberFxn) ON_CONTROL(CBN_DROPDOWN, id, memberFxn)
+#define ON_CBN_CLOSEUP(id, memberFxn) ON_CONTROL(CBN_CLOSEUP, id, memberFxn)
+#define ON_CBN_SELENDOK(id, memberFxn) ON_CONTROL(CBN_SELENDOK, id, memberFxn)
+#define ON_CBN_SELENDCANCEL(id, memberFxn) ON_CONTROL(CBN_SELENDCANCEL, id, memberFxn)
 #define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
 
 #define ON_NOTIFY(wNotifyCode, id, memberFxn) \

@@ -76,6 +76,11 @@ enum AfxSig
     AfxSig_bwsp,        // BOOL (UINT, short, CPoint)
     AfxSig_vOWNER,      // void (int, LPDRAWITEMSTRUCT or LPMEASUREITEMSTRUCT)
     AfxSig_vs,          // void (LPDRAWITEMSTRUCT or LPMEASUREITEMSTRUCT), reflected
+    AfxSig_iis,         // int (int, LPCOMPAREITEMSTRUCT)
+    AfxSig_iS,          // int (LPCOMPAREITEMSTRUCT), reflected
+    AfxSig_iwWw,        // int (UINT, CListBox*, UINT): WM_CHARTOITEM, WM_VKEYTOITEM
+    AfxSig_iww,         // int (UINT, UINT), reflected WM_CHARTOITEM, WM_VKEYTOITEM
+    AfxSig_vww,         // void (UINT, UINT), reflected WM_HSCROLL, WM_VSCROLL
     AfxSig_wv,          // UINT ()
     AfxSig_vbw,         // void (BOOL, UINT)
     AfxSig_vPOS,        // void (WINDOWPOS*)

@@ -39,7 +39,15 @@ public:
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
     virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    virtual int VKeyToItem(UINT nKey, UINT nIndex);     // -1: default action, -2: handled
+    virtual int CharToItem(UINT nKey, UINT nIndex);
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual ~CListBox();
 };
+
+// Data exchange with a list box: the selected index, or the selected item's text.
+class CDataExchange;
+AFX_API void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
+AFX_API void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
+AFX_API void AFXAPI DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value);
 #endif

@@ -12,6 +12,7 @@ class CDC;
 class CFont;
 class CMenu;
 class CScrollBar;
+class CListBox;
 class CDataExchange;
 struct CCreateContext;
 
@@ -257,6 +258,10 @@ protected:
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);   // reflects first
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);          // reflects first
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct); // reflects first
+    afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);    // reflects first
+    afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);      // reflects first
+    afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);             // reflects first
+    afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);              // reflects first
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
