@@ -721,22 +721,11 @@ int CString::FindOneOf(LPCWSTR lpszCharSet) const
 
 // Formatting
 
-void AFX_CDECL CString::Format(LPCWSTR lpszFormat, ...)
+void AFX_CDECL CString::FormatVarArgs(LPCWSTR lpszFormat, ...)
 {
     va_list argList;
     va_start(argList, lpszFormat);
     FormatV(lpszFormat, argList);
-    va_end(argList);
-}
-
-void AFX_CDECL CString::Format(UINT nFormatID, ...)
-{
-    CString strFormat;
-    if (!strFormat.LoadString(nFormatID))
-        AfxThrowResourceException();
-    va_list argList;
-    va_start(argList, nFormatID);
-    FormatV(strFormat, argList);
     va_end(argList);
 }
 
@@ -748,22 +737,11 @@ void CString::FormatV(LPCWSTR lpszFormat, va_list argList)
     *this = static_cast<CString&&>(strResult);
 }
 
-void AFX_CDECL CString::AppendFormat(LPCWSTR lpszFormat, ...)
+void AFX_CDECL CString::AppendFormatVarArgs(LPCWSTR lpszFormat, ...)
 {
     va_list argList;
     va_start(argList, lpszFormat);
     AppendFormatV(lpszFormat, argList);
-    va_end(argList);
-}
-
-void AFX_CDECL CString::AppendFormat(UINT nFormatID, ...)
-{
-    CString strFormat;
-    if (!strFormat.LoadString(nFormatID))
-        AfxThrowResourceException();
-    va_list argList;
-    va_start(argList, nFormatID);
-    AppendFormatV(strFormat, argList);
     va_end(argList);
 }
 
@@ -772,6 +750,14 @@ void CString::AppendFormatV(LPCWSTR lpszFormat, va_list argList)
     CString strResult;
     FormatInto(strResult, lpszFormat, argList);
     Append(strResult);
+}
+
+CString CString::LoadFormatString(UINT nFormatID)
+{
+    CString strFormat;
+    if (!strFormat.LoadString(nFormatID))
+        AfxThrowResourceException();
+    return strFormat;
 }
 
 // The C runtime's own _vscwprintf/_vsnwprintf, not the C99 replacements that
