@@ -375,17 +375,16 @@ int CString::CompareNoCase(LPCWSTR lpsz) const
     }
 }
 
+// The C runtime's collation, as hosts know it: in the runtime's default "C" locale that is
+// character-code order, and the case-blind form folds A-Z only.
 int CString::Collate(LPCWSTR lpsz) const
 {
-    int nResult = ::CompareStringW(LOCALE_USER_DEFAULT, 0, m_pszData, -1, lpsz != NULL ? lpsz : L"", -1);
-    return nResult != 0 ? nResult - CSTR_EQUAL : Compare(lpsz);
+    return std::wcscoll(m_pszData, lpsz != NULL ? lpsz : L"");
 }
 
 int CString::CollateNoCase(LPCWSTR lpsz) const
 {
-    int nResult = ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, m_pszData, -1,
-                                   lpsz != NULL ? lpsz : L"", -1);
-    return nResult != 0 ? nResult - CSTR_EQUAL : CompareNoCase(lpsz);
+    return ::_wcsicoll(m_pszData, lpsz != NULL ? lpsz : L"");
 }
 
 // Extraction
