@@ -347,21 +347,14 @@ void CWinApp::DoWaitCursor(int nCode)
     }
 }
 
+// nIDPrompt is the help context of the prompt, for overrides that offer help; the framework
+// itself has no help system to hand it to.
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
     HWND hWndOwner = AfxGetMainWnd()->GetSafeHwnd();
     if (hWndOwner != NULL)
         hWndOwner = ::GetLastActivePopup(hWndOwner);
-    DWORD dwOldContext = 0;
-    if (hWndOwner != NULL && nIDPrompt != 0)
-    {
-        dwOldContext = ::GetWindowContextHelpId(hWndOwner);
-        ::SetWindowContextHelpId(hWndOwner, nIDPrompt);
-    }
-    int nResult = ::MessageBoxW(hWndOwner, lpszPrompt, m_pszAppName, nType);
-    if (hWndOwner != NULL && nIDPrompt != 0)
-        ::SetWindowContextHelpId(hWndOwner, dwOldContext);
-    return nResult;
+    return ::MessageBoxW(hWndOwner, lpszPrompt, m_pszAppName, nType);
 }
 
 int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
