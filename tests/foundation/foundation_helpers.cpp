@@ -150,5 +150,7 @@ PFNDLLENTRYPOINT ModuleEntryPoint(HMODULE hModule)
     BYTE* pBase = reinterpret_cast<BYTE*>(hModule);
     const IMAGE_DOS_HEADER* pDosHeader = reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase);
     const IMAGE_NT_HEADERS* pNtHeaders = reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + pDosHeader->e_lfanew);
-    return reinterpret_cast<PFNDLLENTRYPOINT>(pBase + pNtHeaders->OptionalHeader.AddressOfEntryPoint);
+    // Through an address: a data pointer cast straight to a function pointer does not build.
+    ULONG_PTR nEntry = reinterpret_cast<ULONG_PTR>(pBase) + pNtHeaders->OptionalHeader.AddressOfEntryPoint;
+    return reinterpret_cast<PFNDLLENTRYPOINT>(nEntry);
 }

@@ -58,10 +58,11 @@ SChildResult RunChildTest(const char* pszTestName);
 typedef BOOL (WINAPI* PFNDLLENTRYPOINT)(HINSTANCE, DWORD, LPVOID);
 PFNDLLENTRYPOINT ModuleEntryPoint(HMODULE hModule);
 
+// Exports may be data as well as code; the address in between keeps both casts buildable.
 template <class T>
 T ModuleExport(HMODULE hModule, const char* pszName)
 {
-    return reinterpret_cast<T>(::GetProcAddress(hModule, pszName));
+    return reinterpret_cast<T>(reinterpret_cast<ULONG_PTR>(::GetProcAddress(hModule, pszName)));
 }
 
 // The exported names that gcc gives the library's C++ entry points and data.

@@ -375,17 +375,16 @@ int CString::CompareNoCase(LPCWSTR lpsz) const
     }
 }
 
+// The C runtime's collation, as hosts know it: in the runtime's default "C" locale that is
+// character-code order, and the case-blind form folds A-Z only.
 int CString::Collate(LPCWSTR lpsz) const
 {
-    int nResult = ::CompareStringW(LOCALE_USER_DEFAULT, 0, m_pszData, -1, lpsz != NULL ? lpsz : L"", -1);
-    return nResult != 0 ? nResult - CSTR_EQUAL : Compare(lpsz);
+    return std::wcscoll(m_pszData, lpsz != NULL ? lpsz : L"");
 }
 
 int CString::CollateNoCase(LPCWSTR lpsz) const
 {
-    int nResult = ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, m_pszData, -1,
-                                   lpsz != NULL ? lpsz : L"", -1);
-    return nResult != 0 ? nResult - CSTR_EQUAL : CompareNoCase(lpsz);
+    return ::_wcsicoll(m_pszData, lpsz != NULL ? lpsz : L"");
 }
 
 // Extraction
@@ -721,22 +720,11 @@ int CString::FindOneOf(LPCWSTR lpszCharSet) const
 
 // Formatting
 
-void AFX_CDECL CString::Format(LPCWSTR lpszFormat, ...)
+void AFX_CDECL CString::FormatVarArgs(LPCWSTR lpszFormat, ...)
 {
     va_list argList;
     va_start(argList, lpszFormat);
     FormatV(lpszFormat, argList);
-    va_end(argList);
-}
-
-void AFX_CDECL CString::Format(UINT nFormatID, ...)
-{
-    CString strFormat;
-    if (!strFormat.LoadString(nFormatID))
-        AfxThrowResourceException();
-    va_list argList;
-    va_start(argList, nFormatID);
-    FormatV(strFormat, argList);
     va_end(argList);
 }
 
@@ -748,22 +736,11 @@ void CString::FormatV(LPCWSTR lpszFormat, va_list argList)
     *this = static_cast<CString&&>(strResult);
 }
 
-void AFX_CDECL CString::AppendFormat(LPCWSTR lpszFormat, ...)
+void AFX_CDECL CString::AppendFormatVarArgs(LPCWSTR lpszFormat, ...)
 {
     va_list argList;
     va_start(argList, lpszFormat);
     AppendFormatV(lpszFormat, argList);
-    va_end(argList);
-}
-
-void AFX_CDECL CString::AppendFormat(UINT nFormatID, ...)
-{
-    CString strFormat;
-    if (!strFormat.LoadString(nFormatID))
-        AfxThrowResourceException();
-    va_list argList;
-    va_start(argList, nFormatID);
-    AppendFormatV(strFormat, argList);
     va_end(argList);
 }
 
@@ -772,6 +749,14 @@ void CString::AppendFormatV(LPCWSTR lpszFormat, va_list argList)
     CString strResult;
     FormatInto(strResult, lpszFormat, argList);
     Append(strResult);
+}
+
+CString CString::LoadFormatString(UINT nFormatID)
+{
+    CString strFormat;
+    if (!strFormat.LoadString(nFormatID))
+        AfxThrowResourceException();
+    return strFormat;
 }
 
 // The C runtime's own _vscwprintf/_vsnwprintf, not the C99 replacements that

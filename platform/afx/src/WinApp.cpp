@@ -249,9 +249,11 @@ void CWinApp::SetCurrentHandles()
     int nDot = strFile.ReverseFind(L'.');
     m_strExeName = nDot >= 0 ? strFile.Left(nDot) : strFile;
     m_pszExeName = m_strExeName;
+    // The name the constructor was given wins; then the title the host's resources give it.
     if (m_pszAppName == NULL)
     {
-        m_strAppName = m_strExeName;
+        if (!m_strAppName.LoadString(AFX_IDS_APP_TITLE))
+            m_strAppName = m_strExeName;
         m_pszAppName = m_strAppName;
     }
     if (m_pszProfileName == NULL)
@@ -343,6 +345,33 @@ void CWinApp::DoWaitCursor(int nCode)
         m_nWaitCursorCount = 0;
         ::SetCursor(m_hcurWaitCursorRestore);
     }
+}
+
+// nIDPrompt is the help context of the prompt, for overrides that offer help; the framework
+// itself has no help system to hand it to.
+int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+{
+    HWND hWndOwner = AfxGetMainWnd()->GetSafeHwnd();
+    if (hWndOwner != NULL)
+        hWndOwner = ::GetLastActivePopup(hWndOwner);
+    return ::MessageBoxW(hWndOwner, lpszPrompt, m_pszAppName, nType);
+}
+
+int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    if (CWinApp* pApp = AfxGetApp())
+        return pApp->DoMessageBox(lpszText, nType, nIDHelp);
+    return ::MessageBoxW(NULL, lpszText, NULL, nType);
+}
+
+int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString strPrompt;
+    if (!strPrompt.LoadString(nIDPrompt))
+        return 0;
+    if (nIDHelp == static_cast<UINT>(-1))
+        nIDHelp = nIDPrompt;
+    return AfxMessageBox(strPrompt, nType, nIDHelp);
 }
 
 HKEY CWinApp::GetAppRegistryKey()

@@ -262,6 +262,9 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
+    // The user sees which application asks, not the system's "Error".
+    if (lpszCaption == NULL && AfxGetApp() != NULL)
+        lpszCaption = AfxGetApp()->m_pszAppName;
     return ::MessageBoxW(m_hWnd, lpszText, lpszCaption, nType);
 }
 

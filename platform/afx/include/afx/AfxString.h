@@ -5,12 +5,14 @@
 // The object is one pointer to the characters; a CStringData header sits just before them.
 // Copies share the characters and count references (thread-safe counting); the first change
 // to a shared string gives it its own copy. The empty string points at a read-only, never
-// counted block, so empty strings cost no allocation. A CString passed through "..." (Format,
-// printf) must be cast to LPCTSTR first, as with any class object.
+// counted block, so empty strings cost no allocation. Format and AppendFormat take a CString
+// argument as its characters; any other variable-argument call needs the LPCTSTR cast, and the
+// package's compile options make passing the object itself there an error.
 
 #include <afx/AfxDefs.h>
 #include <cstdarg>
 #include <cwchar>
+#include <type_traits>
 
 struct CStringData
 {
@@ -141,12 +143,29 @@ public:
     int ReverseFind(wchar_t ch) const;
     int FindOneOf(LPCWSTR lpszCharSet) const;
 
-// Formatting (the C runtime's wide printf: %s and %c take wide arguments, %hs and %S narrow)
-    void AFX_CDECL Format(LPCWSTR lpszFormat, ...);
-    void AFX_CDECL Format(UINT nFormatID, ...);
+// Formatting (the C runtime's wide printf: %s and %c take wide arguments, %hs and %S narrow).
+// A CString argument goes on as its characters, every other argument as it is.
+    template <typename... Args>
+    void Format(LPCWSTR lpszFormat, const Args&... args)
+    {
+        FormatVarArgs(lpszFormat, FormatArg(args)...);
+    }
+    template <typename... Args>
+    void Format(UINT nFormatID, const Args&... args)
+    {
+        FormatVarArgs(LoadFormatString(nFormatID), FormatArg(args)...);
+    }
     void FormatV(LPCWSTR lpszFormat, va_list argList);
-    void AFX_CDECL AppendFormat(LPCWSTR lpszFormat, ...);
-    void AFX_CDECL AppendFormat(UINT nFormatID, ...);
+    template <typename... Args>
+    void AppendFormat(LPCWSTR lpszFormat, const Args&... args)
+    {
+        AppendFormatVarArgs(lpszFormat, FormatArg(args)...);
+    }
+    template <typename... Args>
+    void AppendFormat(UINT nFormatID, const Args&... args)
+    {
+        AppendFormatVarArgs(LoadFormatString(nFormatID), FormatArg(args)...);
+    }
     void AppendFormatV(LPCWSTR lpszFormat, va_list argList);
 
 // Resources (the string table of the module the application's resource chain names)
@@ -177,6 +196,13 @@ private:
     void AssignConverted(LPCSTR lpch, int nLength);
     bool IsInBuffer(LPCWSTR lpsz) const;
     static void FormatInto(CString& strResult, LPCWSTR lpszFormat, va_list argList);
+
+    void AFX_CDECL FormatVarArgs(LPCWSTR lpszFormat, ...);
+    void AFX_CDECL AppendFormatVarArgs(LPCWSTR lpszFormat, ...);
+    static CString LoadFormatString(UINT nFormatID);    // throws CResourceException when missing
+    static LPCWSTR FormatArg(const CString& str) noexcept { return str.m_pszData; }
+    template <typename T, typename = std::enable_if_t<!std::is_base_of<CString, T>::value>>
+    static const T& FormatArg(const T& arg) noexcept { return arg; }
 
     LPWSTR m_pszData;
 };

@@ -5,6 +5,7 @@
 // wait cursor. A console host declares a global CWinApp and calls AfxWinInit first.
 
 #include <afx/Wnd.h>
+#include <afxres.h>
 
 class AFX_API CWinThread : public CCmdTarget
 {
@@ -71,6 +72,9 @@ public:
     virtual int ExitInstance();
     virtual int Run();
     virtual void DoWaitCursor(int nCode);   // 1 begin, -1 end, 0 restore
+    // Every AfxMessageBox goes through here: owned by the main window's last active popup,
+    // captioned with the application's name.
+    virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
     virtual ~CWinApp();
 
@@ -98,6 +102,9 @@ AFX_API LPCTSTR AFXAPI AfxGetAppName();
 AFX_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
 AFX_API void AFXAPI AfxWinTerm();
 AFX_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+AFX_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The prompt comes from the string table; its id doubles as the help context unless one is given.
+AFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));
 AFX_API BOOL AFXAPI AfxPumpMessage();
 AFX_API void AFXAPI AfxPostQuitMessage(int nExitCode);
 
