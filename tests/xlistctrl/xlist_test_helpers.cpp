@@ -5,6 +5,25 @@
 
 namespace zaduv_test
 {
+BEGIN_MESSAGE_MAP(CNotifyHost, CHostWindow)
+    ON_REGISTERED_MESSAGE(WM_XLISTCTRL_CHECKBOX_CLICKED, &CNotifyHost::OnCheckboxClicked)
+    ON_REGISTERED_MESSAGE(WM_XLISTCTRL_COMBO_SELECTION, &CNotifyHost::OnComboSelection)
+END_MESSAGE_MAP()
+
+LRESULT CNotifyHost::OnCheckboxClicked(WPARAM wParam, LPARAM lParam)
+{
+    if (m_fnNotify)
+        m_fnNotify(WM_XLISTCTRL_CHECKBOX_CLICKED, wParam, lParam);
+    return 0;
+}
+
+LRESULT CNotifyHost::OnComboSelection(WPARAM wParam, LPARAM lParam)
+{
+    if (m_fnNotify)
+        m_fnNotify(WM_XLISTCTRL_COMBO_SELECTION, wParam, lParam);
+    return 0;
+}
+
 BOOL CXListHost::Create(const std::vector<SColumn>& columns, BOOL bVisible, DWORD dwListStyle, int cx, int cy)
 {
     if (!CreateCrispFont(m_font, 13) || !m_host.CreateHost(cx, cy, WS_POPUP | (bVisible ? WS_VISIBLE : 0)))

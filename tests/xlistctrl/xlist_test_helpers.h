@@ -49,6 +49,18 @@ struct SColumn
     int nWidth;
 };
 
+// A host window that hands the list's two registered messages to a test's function.
+class CNotifyHost : public CHostWindow
+{
+public:
+    std::function<void(UINT, WPARAM, LPARAM)> m_fnNotify;
+
+protected:
+    afx_msg LRESULT OnCheckboxClicked(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnComboSelection(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
+
 class CXListHost
 {
 public:
@@ -57,7 +69,7 @@ public:
     BOOL Create(const std::vector<SColumn>& columns, BOOL bVisible = TRUE,
         DWORD dwListStyle = LVS_REPORT | LVS_SHOWSELALWAYS, int cx = 420, int cy = 220);
 
-    CHostWindow m_host;
+    CNotifyHost m_host;
     CProbeXList m_list;
     CFont m_font;
 };
