@@ -8,6 +8,8 @@
 #include "xlistctrl/XHeaderCtrl.h"
 #include "xlistctrl/SortedHeaderCtrl.h"
 #include "xlistctrl/XSortedHeaderCtrl.h"
+#include "xlistctrl/XListComboData.h"
+#include "xlistctrl/XListCtrl.h"
 #include "patientlist/FilterListener.h"
 #include "patientlist/FilterEdit.h"
 #include "patientlist/PatientListCtrl.h"

@@ -441,7 +441,14 @@ LRESULT CWnd::Default()
 
 const MSG* PASCAL CWnd::GetCurrentMessage()
 {
-    return AfxGetCurrentMessage();
+    // A sent message carries no position or time of its own: they are those of the last
+    // message taken from the queue.
+    MSG* pMsg = &AfxGetThreadState()->m_lastSentMsg;
+    pMsg->time = static_cast<DWORD>(::GetMessageTime());
+    const DWORD dwPos = ::GetMessagePos();
+    pMsg->pt.x = GET_X_LPARAM(dwPos);
+    pMsg->pt.y = GET_Y_LPARAM(dwPos);
+    return pMsg;
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,0 +1,343 @@
+// CXListCtrl driven as a user drives it: clicks on check boxes, header check boxes and
+// disabled items, the combo drop-down opened by a press on its button and answered with keys,
+// the pointer and focus losses, and the cell tool tips; the parent's messages are recorded
+// with what the control showed when each arrived.
+#include <gtest/gtest.h>
+
+#include "MessagePump.h"
+#include "MessageRecorder.h"
+#include "xlist_test_helpers.h"
+
+#include <algorithm>
+
+using namespace zaduv_test;
+
+namespace
+{
+// The drop-down's messages stay inside the library; their names are registered alike.
+const UINT WM_XCOMBOLIST_VK_RETURN = ::RegisterWindowMessageW(L"WM_XCOMBOLIST_VK_RETURN");
+const UINT WM_XCOMBOLIST_VK_ESCAPE = ::RegisterWindowMessageW(L"WM_XCOMBOLIST_VK_ESCAPE");
+const UINT WM_XCOMBOLIST_KEYDOWN = ::RegisterWindowMessageW(L"WM_XCOMBOLIST_KEYDOWN");
+
+class XListInteraction : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.Create({ { L"Name", LVCFMT_LEFT, 90 }, { L"Check", LVCFMT_LEFT, 90 },
+                                    { L"Priority", LVCFMT_LEFT, 110 }, { L"Status", LVCFMT_LEFT, 100 } }));
+        for (int i = 0; i < 4; ++i)
+        {
+            List().InsertItem(i, L"row");
+            List().SetCheckbox(i, 1, 0);
+        }
+        m_recorder.Attach(&m_host.m_host, "host");
+        m_recorder.Watch(WM_XLISTCTRL_CHECKBOX_CLICKED);
+        m_recorder.Watch(WM_XLISTCTRL_COMBO_SELECTION);
+        m_recorder.RecordNotify(FALSE);
+        m_recorder.RecordCommand(FALSE);
+    }
+    CProbeXList& List() { return m_host.m_list; }
+
+    // Opens the drop-down of cell (1, 2) with nEntries entries, the entry nSel shown, by a
+    // press on the combo button of the selected row.
+    void OpenCombo(int nEntries, int nSel, int nRows = 4)
+    {
+        CXListComboData items;
+        const wchar_t* aTexts[] = { L"Routine", L"Urgent", L"Stat", L"Later", L"Soon", L"Never", L"Today" };
+        for (int i = 0; i < nEntries; ++i)
+            items.AddItem(aTexts[i], 100 + i);
+        ASSERT_TRUE(List().SetComboBox(1, 2, TRUE, items, nRows, nSel));
+        List().SetCurSel(1);
+        List().SetFocus();
+        // Away from the popup, so that its tracking leaves the selection alone.
+        ::SetCursorPos(0, 0);
+        PumpPending();
+        CRect cell;
+        List().GetSubItemRect(1, 2, LVIR_BOUNDS, cell);
+        ClickAt(&List(), CPoint(cell.right - 3, cell.CenterPoint().y));
+        ASSERT_NE(List().m_pComboList, nullptr);
+        ASSERT_TRUE(::IsWindowVisible(List().m_pComboList->m_hWnd));
+    }
+    CListBox& ComboListBox() { return List().m_pComboList->m_ListBox; }
+    void PressKey(UINT nKey)
+    {
+        ComboListBox().PostMessage(WM_KEYDOWN, nKey, 1);
+        PumpPending();
+    }
+
+    CXListHost m_host;
+    CMessageRecorder m_recorder;
+};
+
+TEST_F(XListInteraction, CheckBoxClickCyclesAndNotifiesOnceBeforeHeaderAndSelection)
+{
+    // Without full-row select a click beside column 0 selects nothing.
+    List().SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
+    for (int i = 0; i < 3; ++i)
+        List().SetCheckbox(i, 1, 1);
+    int nHeaderSeen = -2;
+    int nSelectedSeen = -2;
+    int nStateSeen = -2;
+    m_host.m_host.m_fnNotify = [&](UINT, WPARAM, LPARAM) {
+        nHeaderSeen = List().GetHeaderCheckedState(1);
+        nSelectedSeen = List().GetCurSel();
+        nStateSeen = List().GetCheckbox(3, 1);
+    };
+    m_recorder.Clear();
+    ClickAt(&List(), CellCenter(List(), 3, 1));
+    EXPECT_MESSAGES(m_recorder, ExpectMessage(WM_XLISTCTRL_CHECKBOX_CLICKED, 3, 1));
+    EXPECT_EQ(nStateSeen, 1);
+    EXPECT_EQ(nHeaderSeen, 1);
+    EXPECT_EQ(nSelectedSeen, -1);
+    EXPECT_EQ(List().GetHeaderCheckedState(1), 2);
+    EXPECT_EQ(List().GetCurSel(), 3);
+
+    const int aExpected[] = { 0, 1 };
+    for (int nExpected : aExpected)
+    {
+        ClickAt(&List(), CellCenter(List(), 3, 1));
+        EXPECT_EQ(List().GetCheckbox(3, 1), nExpected);
+        EXPECT_EQ(List().GetHeaderCheckedState(1), nExpected == 1 ? 2 : 1);
+    }
+    List().SetCheckbox(2, 1, 2);
+    ClickAt(&List(), CellCenter(List(), 2, 1));
+    EXPECT_EQ(List().GetCheckbox(2, 1), 0);
+    EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_CHECKBOX_CLICKED), 4);
+}
+
+TEST_F(XListInteraction, HeaderClickChecksAndUnchecksTheColumnWithoutNotifying)
+{
+    List().SetCheckbox(2, 1, -1);
+    ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
+    m_recorder.Clear();
+    const int aHeaderStates[] = { 2, 1 };
+    for (int nHeader : aHeaderStates)
+    {
+        NMLISTVIEW nmlv = {};
+        nmlv.hdr.hwndFrom = List().m_hWnd;
+        nmlv.hdr.idFrom = 100;
+        nmlv.hdr.code = LVN_COLUMNCLICK;
+        nmlv.iItem = -1;
+        nmlv.iSubItem = 1;
+        m_host.m_host.SendMessage(WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&nmlv));
+        EXPECT_EQ(List().GetHeaderCheckedState(1), nHeader);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(List().GetCheckbox(i, 1), i == 2 ? -1 : (nHeader == 2 ? 1 : 0)) << i;
+    }
+    EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_CHECKBOX_CLICKED), 0);
+}
+
+TEST_F(XListInteraction, ClicksOnADisabledItemOrCellDoNothingAtAll)
+{
+    ASSERT_TRUE(List().SetEnabled(2, FALSE));
+    ASSERT_TRUE(List().SetEnabled(1, 1, FALSE));
+    m_recorder.Clear();
+    ClickAt(&List(), CellCenter(List(), 2, 1));
+    ClickAt(&List(), CellCenter(List(), 2, 0));
+    ClickAt(&List(), CellCenter(List(), 1, 1));
+    EXPECT_EQ(List().GetCheckbox(2, 1), 0);
+    EXPECT_EQ(List().GetCheckbox(1, 1), 0);
+    EXPECT_EQ(List().GetCurSel(), -1);
+    EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_CHECKBOX_CLICKED), 0);
+}
+
+TEST_F(XListInteraction, DropDownLaysOutWholeRowsWithAScrollBarOnlyWhenNeeded)
+{
+    const struct
+    {
+        int nEntries;
+        int nSel;
+        BOOL bScroll;
+        int nTop;
+    } aCases[] = { { 7, 3, TRUE, 2 }, { 2, 0, FALSE, 0 } };
+    for (const auto& c : aCases)
+    {
+        SCOPED_TRACE(c.nEntries);
+        OpenCombo(c.nEntries, c.nSel);
+        CXComboList* pCombo = List().m_pComboList;
+        CRect cell;
+        List().GetSubItemRect(1, 2, LVIR_BOUNDS, cell);
+        CRect rectPopup;
+        pCombo->GetWindowRect(&rectPopup);
+        List().ScreenToClient(&rectPopup);
+        const int nItemHeight = ComboListBox().GetItemHeight(0);
+        const int nRows = ((cell.Height() - 1) * 4) / nItemHeight;
+        EXPECT_EQ(rectPopup, CRect(cell.left + 3, cell.bottom, cell.right - 6, cell.bottom + nRows * nItemHeight + 2));
+        CRect rectList;
+        ComboListBox().GetWindowRect(&rectList);
+        CRect rectClient;
+        pCombo->GetClientRect(&rectClient);
+        EXPECT_EQ(rectList.Width(), rectClient.Width() - (c.bScroll ? 11 : 0));
+        EXPECT_EQ(rectList.Height(), nRows * nItemHeight);
+        CScrollBar* pBar = pCombo->GetScrollBar(SB_VERT);
+        EXPECT_EQ(pBar->IsWindowVisible(), c.bScroll);
+        SCROLLINFO si = { sizeof(si) };
+        pBar->GetScrollInfo(&si, SIF_ALL);
+        EXPECT_EQ(si.nMax, c.nEntries);
+        // The platform keeps a page within the range: min(rows, entries + 1).
+        EXPECT_EQ(static_cast<int>(si.nPage), std::min(nRows, c.nEntries + 1));
+        EXPECT_EQ(si.nPos, c.nSel);
+        EXPECT_EQ(ComboListBox().GetTopIndex(), c.nTop);
+        EXPECT_EQ(ComboListBox().GetCurSel(), c.nSel);
+        PressKey(VK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000));
+    }
+}
+
+TEST_F(XListInteraction, EnterCommitsAfterFiftyMillisecondsThenTellsTheParentThenTheHook)
+{
+    OpenCombo(5, 1);
+    CMessageRecorder listRecorder;
+    listRecorder.Attach(&List(), "list");
+    listRecorder.RecordNotify(FALSE);
+    listRecorder.Watch(WM_XCOMBOLIST_VK_RETURN);
+    size_t nChangesSeen = 99;
+    int nSelSeen = -2;
+    m_host.m_host.m_fnNotify = [&](UINT, WPARAM, LPARAM) {
+        nChangesSeen = List().m_changes.size();
+        nSelSeen = List().GetComboSel(1, 2);
+    };
+    m_recorder.Clear();
+    ComboListBox().SetCurSel(3);
+    PressKey(VK_RETURN);
+    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_RETURN), 1);
+    EXPECT_EQ(List().GetComboText(1, 2), CString(L"Urgent"));
+    ASSERT_MESSAGE_WITHIN(m_recorder, ExpectMessage(WM_XLISTCTRL_COMBO_SELECTION, 1, 2), 1000);
+    EXPECT_EQ(nChangesSeen, 0u);
+    EXPECT_EQ(nSelSeen, 3);
+    ASSERT_EQ(List().m_changes.size(), 1u);
+    EXPECT_EQ(List().m_changes[0], (std::vector<int>{ 1, 2, 3 }));
+    EXPECT_EQ(List().GetComboText(1, 2), CString(L"Later"));
+    EXPECT_EQ(List().GetSelectedComboItemData(1, 2), 103);
+    EXPECT_EQ(List().m_pComboList, nullptr);
+}
+
+TEST_F(XListInteraction, KeysPreviewWithoutNotifyingAndEscapeRestoresTheOpeningText)
+{
+    OpenCombo(5, 1);
+    CMessageRecorder listRecorder;
+    listRecorder.Attach(&List(), "list");
+    listRecorder.RecordNotify(FALSE);
+    listRecorder.Watch(WM_XCOMBOLIST_KEYDOWN);
+    listRecorder.Watch(WM_XCOMBOLIST_VK_ESCAPE);
+    m_recorder.Clear();
+    PressKey(VK_DOWN);
+    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 1);
+    ASSERT_TRUE(PumpUntil([&] { return List().GetComboText(1, 2) == L"Stat"; }, 1000));
+    EXPECT_EQ(List().GetComboSel(1, 2), 1);
+    // A letter with a match moves the selection; one without sends nothing.
+    PressKey('S');
+    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
+    PressKey('Q');
+    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
+
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 1);
+    EXPECT_EQ(List().GetComboText(1, 2), CString(L"Urgent"));
+    ASSERT_TRUE(PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000));
+    EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_COMBO_SELECTION), 0);
+    EXPECT_TRUE(List().m_changes.empty());
+}
+
+TEST_F(XListInteraction, EscapeRestoresAQuestionMarkForATextNotAmongTheEntries)
+{
+    OpenCombo(3, 1);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000));
+    List().SetItemText(1, 2, L"Elsewhere");
+    List().SetCurSel(1);
+    List().SetFocus();
+    CRect cell;
+    List().GetSubItemRect(1, 2, LVIR_BOUNDS, cell);
+    ClickAt(&List(), CPoint(cell.right - 3, cell.CenterPoint().y));
+    ASSERT_NE(List().m_pComboList, nullptr);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(List().GetComboText(1, 2), CString(L"?"));
+}
+
+// Whether the popup lost the focus once already while it opened (it takes the focus when it
+// shows and hands it to its list box) depends on the activation it got: the first loss sent
+// here is its first or second one, silent either way; from the third on each one sends Esc.
+TEST_F(XListInteraction, TheThirdFocusLossOfThePopupSendsEscape)
+{
+    OpenCombo(3, 0);
+    CXComboList* pCombo = List().m_pComboList;
+    CMessageRecorder listRecorder;
+    listRecorder.Attach(&List(), "list");
+    listRecorder.RecordNotify(FALSE);
+    listRecorder.Watch(WM_XCOMBOLIST_VK_ESCAPE);
+    pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
+    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 0);
+    pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
+    const int nFirst = listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE);
+    EXPECT_LE(nFirst, 1);
+    for (int nMore = 1; nMore <= 2; ++nMore)
+    {
+        pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
+        EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), nFirst + nMore);
+    }
+}
+
+TEST_F(XListInteraction, ThePointerOverAnEntrySelectsItWithinOneTrackingPeriod)
+{
+    OpenCombo(5, 0);
+    CRect rectItem;
+    ComboListBox().GetItemRect(2, &rectItem);
+    ComboListBox().ClientToScreen(&rectItem);
+    ::SetCursorPos(rectItem.CenterPoint().x, rectItem.CenterPoint().y);
+    EXPECT_TRUE(PumpUntil([&] { return ComboListBox().GetCurSel() == 2; }, 1000));
+    EXPECT_EQ(List().GetComboSel(1, 2), 0);
+}
+
+TEST_F(XListInteraction, AParentThatDeletesTheListInItsHandlerDoesNotCrashTheHost)
+{
+    CProbeXList* pList = new CProbeXList;
+    ASSERT_TRUE(pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 200, 100), &m_host.m_host, 101));
+    pList->InsertColumn(0, L"A", LVCFMT_LEFT, 100);
+    pList->InsertItem(0, L"a");
+    pList->SetCheckbox(0, 0, 0);
+    pList->SetHeaderCheckedState(0, 1);
+    int nCalls = 0;
+    m_host.m_host.m_fnNotify = [&](UINT, WPARAM, LPARAM) {
+        ++nCalls;
+        delete pList;
+    };
+    ClickAt(pList, CellCenter(*pList, 0, 0));
+    EXPECT_EQ(nCalls, 1);
+    EXPECT_EQ(::GetDlgItem(m_host.m_host.m_hWnd, 101), nullptr);
+}
+
+TEST_F(XListInteraction, ToolTipIdsNameTheCellAndTheTextReachesTheTip)
+{
+    List().SetItemText(2, 3, L"label");
+    ASSERT_TRUE(List().SetItemToolTipText(2, 3, L"first line\nsecond line"));
+    TOOLINFO ti = { sizeof(ti) };
+    const CPoint point = CellCenter(List(), 2, 3);
+    EXPECT_EQ(List().OnToolHitTest(point, &ti), 2004);
+    EXPECT_EQ(ti.uId, 2004u);
+    EXPECT_EQ(ti.hwnd, List().m_hWnd);
+    EXPECT_EQ(ti.lpszText, LPSTR_TEXTCALLBACK);
+    CRect rectBelow;
+    List().GetItemRect(3, &rectBelow, LVIR_BOUNDS);
+    EXPECT_EQ(List().OnToolHitTest(CPoint(point.x, rectBelow.bottom + 20), &ti), -1);
+
+    HWND hWndTip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, NULL, WS_POPUP, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
+    ASSERT_NE(hWndTip, nullptr);
+    CPoint ptScreen(point);
+    List().ClientToScreen(&ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    List().PostMessage(WM_NULL);
+    PumpPending();
+    NMTTDISPINFOW info = {};
+    info.hdr.hwndFrom = hWndTip;
+    info.hdr.idFrom = 2004;
+    info.hdr.code = TTN_NEEDTEXTW;
+    List().SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_NE(info.lpszText, nullptr);
+    EXPECT_STREQ(info.lpszText, L"first line\nsecond line");
+    EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETMAXTIPWIDTH, 0, 0), 32767);
+    ::DestroyWindow(hWndTip);
+}
+}

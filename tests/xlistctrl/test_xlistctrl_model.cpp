@@ -1,0 +1,488 @@
+// The cell records and item interface of CXListCtrl on a real report-view list: record
+// defaults, the InsertItem forms, sorting by item data, the setters' results on bad input, and
+// a model-based run of random operations against a plain in-memory model of the cells.
+#include <gtest/gtest.h>
+
+#include "DialogTemplate.h"
+#include "MessagePump.h"
+#include "xlist_test_helpers.h"
+
+#include <algorithm>
+#include <random>
+#include <string>
+
+using namespace zaduv_test;
+
+namespace
+{
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+class XListModel : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.Create({ { L"Name", LVCFMT_LEFT, 100 }, { L"Check", LVCFMT_LEFT, 80 },
+                                    { L"State", LVCFMT_LEFT, 100 } }, FALSE));
+        m_crWindow = ::GetSysColor(COLOR_WINDOW);
+        m_crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
+    }
+    CProbeXList& List() { return m_host.m_list; }
+    CXListComboData Choices()
+    {
+        CXListComboData items;
+        items.AddItem(L"Routine", 10);
+        items.AddItem(L"Urgent", 20);
+        items.AddItem(L"Stat", 30);
+        return items;
+    }
+
+    CXListHost m_host;
+    COLORREF m_crWindow = 0;
+    COLORREF m_crWindowText = 0;
+};
+
+TEST_F(XListModel, NewItemHasTheDefaultRecordInEveryColumn)
+{
+    ASSERT_EQ(List().InsertItem(0, L"a"), 0);
+    for (int nCol = 0; nCol < 3; ++nCol)
+    {
+        SCOPED_TRACE(nCol);
+        const XLISTCTRLDATA* pCell = List().GetCell(0, nCol);
+        ASSERT_NE(pCell, nullptr);
+        EXPECT_TRUE(pCell->bEnabled);
+        EXPECT_FALSE(pCell->bBold);
+        EXPECT_EQ(pCell->nImage, -1);
+        EXPECT_TRUE(pCell->strToolTip.IsEmpty());
+        EXPECT_FALSE(pCell->bCombo);
+        EXPECT_FALSE(pCell->bComboButtonDown);
+        EXPECT_EQ(pCell->pComboItems, nullptr);
+        EXPECT_EQ(pCell->nComboListRows, 10);
+        EXPECT_EQ(pCell->nComboSel, 0);
+        EXPECT_EQ(pCell->crText, m_crWindowText);
+        EXPECT_EQ(pCell->crBackground, m_crWindow);
+        EXPECT_FALSE(pCell->bProgress);
+        EXPECT_EQ(pCell->nProgressPercent, 0);
+        EXPECT_TRUE(pCell->strProgressText.IsEmpty());
+        EXPECT_TRUE(pCell->bShowProgressText);
+        EXPECT_EQ(pCell->nCheckState, -1);
+        EXPECT_EQ(pCell->dwItemData, 0u);
+    }
+    EXPECT_EQ(List().GetCell(0, 3), nullptr);
+}
+
+TEST_F(XListModel, InsertItemFormsFillElementZeroAndDropTheParameter)
+{
+    LVITEM lvi = {};
+    lvi.mask = LVIF_TEXT | LVIF_PARAM;
+    lvi.iItem = 0;
+    lvi.pszText = const_cast<LPWSTR>(L"described");
+    lvi.iImage = 5;
+    lvi.lParam = 1234;
+    ASSERT_EQ(List().InsertItem(&lvi), 0);
+    EXPECT_EQ(List().GetCell(0, 0)->nImage, 5);
+    EXPECT_EQ(List().GetItemData(0), 0u);
+
+    ASSERT_EQ(List().InsertItem(1, L"coloured", kRed, static_cast<COLORREF>(-1)), 1);
+    EXPECT_EQ(List().GetCell(1, 0)->crText, kRed);
+    EXPECT_EQ(List().GetCell(1, 0)->crBackground, static_cast<COLORREF>(-1));
+    EXPECT_EQ(List().GetCell(1, 0)->nImage, -1);
+
+    ASSERT_EQ(List().InsertItem(99, L"appended"), 2);
+    EXPECT_EQ(List().GetItemText(2, 0), CString(L"appended"));
+    EXPECT_EQ(List().GetCell(2, 0)->crText, m_crWindowText);
+
+    lvi.iItem = -1;
+    EXPECT_EQ(List().InsertItem(&lvi), -1);
+    EXPECT_EQ(List().InsertItem(-1, L"x"), -1);
+    EXPECT_EQ(List().InsertItem(-1, L"x", kRed, kBlue), -1);
+    EXPECT_EQ(List().InsertItem(nullptr), -1);
+    EXPECT_EQ(List().GetItemCount(), 3);
+}
+
+int CALLBACK CompareByData(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
+{
+    const int nOrder = static_cast<int>(lParamSort);
+    return lParam1 < lParam2 ? -nOrder : (lParam1 > lParam2 ? nOrder : 0);
+}
+
+TEST_F(XListModel, SortItemsComparesTheItemDataGivenToSetItemData)
+{
+    const wchar_t* aTexts[] = { L"d", L"b", L"c", L"a" };
+    const DWORD_PTR aData[] = { 40, 20, 30, 10 };
+    for (int i = 0; i < 4; ++i)
+    {
+        List().InsertItem(i, aTexts[i]);
+        ASSERT_TRUE(List().SetItemData(i, aData[i]));
+    }
+    ASSERT_TRUE(List().SortItems(&CompareByData, 1));
+    EXPECT_EQ(List().GetItemText(0, 0) + List().GetItemText(1, 0) + List().GetItemText(2, 0) +
+        List().GetItemText(3, 0), CString(L"abcd"));
+    EXPECT_EQ(List().GetItemData(0), 10u);
+    ASSERT_TRUE(List().SortItems(&CompareByData, static_cast<DWORD_PTR>(-1)));
+    EXPECT_EQ(List().GetItemText(0, 0), CString(L"d"));
+    EXPECT_FALSE(List().SortItems(nullptr, 0));
+}
+
+// Item 0 has records; item 1 was inserted by the base class and has none.
+TEST_F(XListModel, SettersAnswerBadItemsColumnsAndMissingRecords)
+{
+    List().InsertItem(0, L"with records");
+    List().CListCtrl::InsertItem(1, L"without");
+    struct SCase
+    {
+        int nItem;
+        int nCol;
+        const char* lpszWhat;
+        BOOL bTextResult;
+    };
+    const SCase aCases[] = {
+        { -1, 0, "item -1", FALSE }, { 2, 0, "item == count", FALSE }, { 0, -1, "column -1", FALSE },
+        { 0, 3, "column == count", FALSE }, { 1, 1, "no record", TRUE },
+    };
+    CXListComboData items = Choices();
+    for (const SCase& c : aCases)
+    {
+        SCOPED_TRACE(c.lpszWhat);
+        EXPECT_EQ(List().SetItemText(c.nItem, c.nCol, L"t"), c.bTextResult);
+        EXPECT_EQ(List().SetItemText(c.nItem, c.nCol, nullptr, kRed, kBlue), c.bTextResult);
+        EXPECT_EQ(List().SetItemImage(c.nItem, c.nCol, 1), c.bTextResult);
+        EXPECT_FALSE(List().SetBold(c.nItem, c.nCol, TRUE));
+        EXPECT_FALSE(List().GetBold(c.nItem, c.nCol));
+        EXPECT_FALSE(List().SetEnabled(c.nItem, c.nCol, FALSE));
+        EXPECT_FALSE(List().SetCheckbox(c.nItem, c.nCol, 1));
+        EXPECT_EQ(List().GetCheckbox(c.nItem, c.nCol), -1);
+        EXPECT_FALSE(List().SetProgress(c.nItem, c.nCol, TRUE, L"%d"));
+        EXPECT_FALSE(List().SetComboBox(c.nItem, c.nCol, TRUE, items, 5, 1));
+        EXPECT_FALSE(List().SetItemToolTipText(c.nItem, c.nCol, L"tip"));
+        EXPECT_TRUE(List().GetItemToolTipText(c.nItem, c.nCol).IsEmpty());
+        EXPECT_EQ(List().GetItemColor(c.nItem, c.nCol), 0u);
+        List().SetItemColor(c.nItem, c.nCol, kRed, kBlue);
+        List().UpdateProgress(c.nItem, c.nCol, 50);
+        List().DeleteProgress(c.nItem, c.nCol);
+    }
+    const int aBadItems[] = { -1, 1, 2 };
+    for (int nItem : aBadItems)
+    {
+        SCOPED_TRACE(nItem);
+        EXPECT_FALSE(List().SetEnabled(nItem, FALSE));
+        EXPECT_FALSE(List().GetEnabled(nItem));
+        EXPECT_FALSE(List().SetItemData(nItem, 7));
+        EXPECT_EQ(List().GetItemData(nItem), 0u);
+        EXPECT_FALSE(List().DeleteItem(nItem == 1 ? 5 : nItem));
+    }
+    // The combo queries check the item through its record only.
+    EXPECT_EQ(List().GetComboSel(1, 0), 0);
+    EXPECT_EQ(List().GetComboSel(0, 0), -1);
+    EXPECT_EQ(List().GetComboItemCount(7, 0), 0);
+    EXPECT_EQ(List().GetComboItemData(0, 0, 0), -1);
+    EXPECT_EQ(List().GetSelectedComboItemData(1, 0), -1);
+    EXPECT_EQ(List().CountCheckedItems(-1), 0);
+    EXPECT_EQ(List().CountCheckedItems(3), 0);
+    EXPECT_EQ(List().GetHeaderCheckedState(3), -1);
+    EXPECT_FALSE(List().SetHeaderCheckedState(-1, 1));
+    EXPECT_TRUE(List().GetComboText(0, 3).IsEmpty());
+    // Nothing of the above reached item 0.
+    EXPECT_EQ(List().GetItemText(0, 0), CString(L"with records"));
+    EXPECT_EQ(List().GetItemColor(0, 0), m_crWindow);
+    EXPECT_EQ(List().GetItemCount(), 2);
+}
+
+TEST_F(XListModel, ColoursOfMinusOneMeanTheWindowColoursOnlyThroughSetItemText)
+{
+    List().InsertItem(0, L"a");
+    ASSERT_TRUE(List().SetItemText(0, 1, L"b", static_cast<COLORREF>(-1), static_cast<COLORREF>(-1)));
+    EXPECT_EQ(List().GetCell(0, 1)->crText, m_crWindowText);
+    EXPECT_EQ(List().GetItemColor(0, 1), m_crWindow);
+    List().SetItemColor(0, 1, kRed, static_cast<COLORREF>(-1));
+    EXPECT_EQ(List().GetItemColor(0, 1), static_cast<COLORREF>(-1));
+    List().SetItemColor(0, 1, kRed, kBlue);
+    EXPECT_EQ(List().GetItemColor(0, 1), kBlue);
+    EXPECT_EQ(List().GetCell(0, 1)->crText, kRed);
+}
+
+TEST_F(XListModel, ComboCellsTakeTheirInitialSelectionAndSelectByData)
+{
+    for (int i = 0; i < 4; ++i)
+        List().InsertItem(i, L"row");
+    List().SetItemText(3, 2, L"kept");
+    const struct
+    {
+        int nItem;
+        int nSel;
+        LPCWSTR lpszText;
+        int nData;
+    } aCases[] = { { 0, -1, L"?", -1 }, { 1, 1, L"Urgent", 20 }, { 2, 0, L"Routine", 10 }, { 3, 3, L"kept", -1 } };
+    for (const auto& c : aCases)
+    {
+        SCOPED_TRACE(c.nSel);
+        ASSERT_TRUE(List().SetComboBox(c.nItem, 2, TRUE, Choices(), 4, c.nSel));
+        EXPECT_TRUE(List().IsComboBoxItem(c.nItem, 2));
+        EXPECT_EQ(List().GetComboSel(c.nItem, 2), c.nSel);
+        EXPECT_EQ(List().GetComboText(c.nItem, 2), CString(c.lpszText));
+        EXPECT_EQ(List().GetSelectedComboItemData(c.nItem, 2), c.nData);
+        EXPECT_EQ(List().GetComboItemCount(c.nItem, 2), 3);
+    }
+    EXPECT_TRUE(List().GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+
+    List().SetComboSelByData(1, 2, 99);
+    EXPECT_EQ(List().GetComboSel(1, 2), 1);
+    EXPECT_EQ(List().GetComboText(1, 2), CString(L"Urgent"));
+    List().SetComboSelByData(1, 2, 30);
+    EXPECT_EQ(List().GetComboSel(1, 2), 2);
+    EXPECT_EQ(List().GetComboText(1, 2), CString(L"Stat"));
+
+    // Switching the combo off keeps its entries and selection.
+    ASSERT_TRUE(List().SetComboBox(1, 2, FALSE, CXListComboData(), 1, 0));
+    EXPECT_FALSE(List().IsComboBoxItem(1, 2));
+    EXPECT_EQ(List().GetComboSel(1, 2), -1);
+    EXPECT_EQ(List().GetCell(1, 2)->pComboItems->GetSize(), 3);
+}
+
+TEST_F(XListModel, HeaderCheckStateFollowsTheCheckedCellsOfItsColumn)
+{
+    for (int i = 0; i < 3; ++i)
+    {
+        List().InsertItem(i, L"row");
+        List().SetCheckbox(i, 1, 0);
+        List().SetCheckbox(i, 2, 0);
+    }
+    ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
+    List().SetCheckbox(0, 1, 1);
+    List().SetCheckbox(1, 1, 1);
+    EXPECT_EQ(List().GetHeaderCheckedState(1), 1);
+    List().SetCheckbox(2, 1, 1);
+    EXPECT_EQ(List().GetHeaderCheckedState(1), 2);
+    EXPECT_EQ(List().CountCheckedItems(1), 3);
+    List().SetCheckbox(1, 1, 2);
+    EXPECT_EQ(List().GetHeaderCheckedState(1), 1);
+    for (int i = 0; i < 3; ++i)
+        List().SetCheckbox(i, 2, 1);
+    EXPECT_EQ(List().GetHeaderCheckedState(2), 0);
+    ASSERT_TRUE(List().DeleteItem(0));
+    EXPECT_EQ(List().CountCheckedItems(1), 1);
+    EXPECT_EQ(List().CountCheckedItems(2), 2);
+}
+
+TEST_F(XListModel, ColumnZeroEndsWhereColumnOneBegins)
+{
+    List().InsertItem(0, L"a");
+    CRect rect0;
+    CRect rect1;
+    ASSERT_TRUE(List().GetSubItemRect(0, 0, LVIR_BOUNDS, rect0));
+    ASSERT_TRUE(List().GetSubItemRect(0, 1, LVIR_BOUNDS, rect1));
+    EXPECT_EQ(rect0.right, rect1.left);
+    EXPECT_EQ(rect0.Width(), 100);
+    EXPECT_FALSE(List().GetSubItemRect(0, 3, LVIR_BOUNDS, rect0));
+}
+
+TEST(XListHosting, SubclassedFromADialogTemplateTheListAttachesItsHeader)
+{
+    CDialog dialog;
+    CDialogTemplate dlgTemplate(CRect(0, 0, 200, 100), L"XList", WS_POPUP | WS_CAPTION);
+    dlgTemplate.AddListView(100, CRect(5, 5, 195, 95));
+    ASSERT_TRUE(dialog.CreateIndirect(dlgTemplate.GetTemplate()));
+    CProbeXList list;
+    ASSERT_TRUE(list.SubclassDlgItem(100, &dialog));
+    list.InsertColumn(0, L"A", LVCFMT_LEFT, 60);
+    list.InsertColumn(1, L"B", LVCFMT_LEFT, 60);
+    EXPECT_EQ(list.GetColumns(), 2);
+    EXPECT_EQ(CWnd::FromHandlePermanent(ListView_GetHeader(list.m_hWnd)) != nullptr, true);
+    list.InsertItem(0, L"a");
+    EXPECT_TRUE(list.SetHeaderCheckedState(1, 2));
+    EXPECT_EQ(list.GetHeaderCheckedState(1), 2);
+    dialog.DestroyWindow();
+    EXPECT_EQ(list.m_hWnd, nullptr);
+}
+
+// The plain model: what every getter must answer, kept beside the control.
+struct SModelCell
+{
+    std::wstring strText;
+    int nCheck = -1;
+    BOOL bBold = FALSE;
+    BOOL bEnabled = TRUE;
+    COLORREF crBackground = 0;
+    std::wstring strTip;
+    bool bCombo = false;
+    int nComboSel = 0;
+};
+
+struct SModelRow
+{
+    std::vector<SModelCell> cells;
+    DWORD_PTR dwData = 0;
+};
+
+int CALLBACK CompareAscending(LPARAM lParam1, LPARAM lParam2, LPARAM)
+{
+    return lParam1 < lParam2 ? -1 : (lParam1 > lParam2 ? 1 : 0);
+}
+
+TEST_F(XListModel, RandomOperationsMatchAPlainModel)
+{
+    const int kColumns = 3;
+    std::mt19937 random(20240607);
+    std::vector<SModelRow> model;
+    DWORD_PTR dwNextData = 1;
+    int nHeaderState = 1;
+    ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    auto newRow = [&](LPCWSTR lpszText) {
+        SModelRow row;
+        row.cells.resize(kColumns);
+        for (SModelCell& cell : row.cells)
+            cell.crBackground = m_crWindow;
+        row.cells[0].strText = lpszText;
+        return row;
+    };
+    auto countChecked = [&](int nCol) {
+        int n = 0;
+        for (const SModelRow& row : model)
+            n += row.cells[nCol].nCheck == 1;
+        return n;
+    };
+
+    for (int nStep = 0; nStep < 2500; ++nStep)
+    {
+        SCOPED_TRACE(nStep);
+        const int nCount = static_cast<int>(model.size());
+        // Indices from -1 to count + 1: two of them invalid.
+        const int nItem = pick(nCount + 3) - 1;
+        const int nCol = pick(kColumns + 2) - 1;
+        const bool bValid = nItem >= 0 && nItem < nCount && nCol >= 0 && nCol < kColumns;
+        const std::wstring strText = L"t" + std::to_wstring(nStep);
+        switch (pick(nCount > 40 ? 14 : 12))
+        {
+        case 0:
+        case 1:
+        {
+            const int nWhere = nCount == 0 ? 0 : pick(nCount + 1);
+            ASSERT_EQ(List().InsertItem(nWhere, strText.c_str()), nWhere);
+            model.insert(model.begin() + nWhere, newRow(strText.c_str()));
+            break;
+        }
+        case 2:
+            ASSERT_EQ(List().SetItemText(nItem, nCol, strText.c_str()), bValid);
+            if (bValid)
+                model[nItem].cells[nCol].strText = strText;
+            break;
+        case 3:
+        {
+            const int nState = pick(4) - 1;
+            ASSERT_EQ(List().SetCheckbox(nItem, nCol, nState), bValid);
+            if (bValid)
+            {
+                model[nItem].cells[nCol].nCheck = nState;
+                if (nCol == 1)
+                    nHeaderState = countChecked(1) == nCount ? 2 : 1;
+            }
+            break;
+        }
+        case 4:
+            ASSERT_EQ(List().SetBold(nItem, nCol, nStep & 1), bValid);
+            if (bValid)
+                model[nItem].cells[nCol].bBold = nStep & 1;
+            break;
+        case 5:
+            ASSERT_EQ(List().SetEnabled(nItem, nCol, nStep & 2 ? TRUE : FALSE), bValid);
+            if (bValid)
+                model[nItem].cells[nCol].bEnabled = nStep & 2 ? TRUE : FALSE;
+            break;
+        case 6:
+            List().SetItemColor(nItem, nCol, kRed, RGB(nStep & 0xFF, 0, 0));
+            if (bValid)
+                model[nItem].cells[nCol].crBackground = RGB(nStep & 0xFF, 0, 0);
+            break;
+        case 7:
+            ASSERT_EQ(List().SetItemToolTipText(nItem, nCol, strText.c_str()), bValid);
+            if (bValid)
+                model[nItem].cells[nCol].strTip = strText;
+            break;
+        case 8:
+        {
+            const bool bItemValid = nItem >= 0 && nItem < nCount;
+            ASSERT_EQ(List().SetItemData(nItem, dwNextData), bItemValid);
+            if (bItemValid)
+                model[nItem].dwData = dwNextData;
+            ++dwNextData;
+            break;
+        }
+        case 9:
+        {
+            const int nSel = pick(4) - 1;
+            ASSERT_EQ(List().SetComboBox(nItem, nCol, TRUE, Choices(), 3, nSel), bValid);
+            if (bValid)
+            {
+                SModelCell& cell = model[nItem].cells[nCol];
+                cell.bCombo = true;
+                cell.nComboSel = nSel;
+                if (nSel < 0)
+                    cell.strText = L"?";
+                else if (nSel < 3)
+                    cell.strText = std::wstring(Choices()[nSel].m_strText.GetString());
+            }
+            break;
+        }
+        case 10:
+        {
+            const bool bItemValid = nItem >= 0 && nItem < nCount;
+            ASSERT_EQ(List().DeleteItem(nItem), bItemValid);
+            if (bItemValid)
+                model.erase(model.begin() + nItem);
+            break;
+        }
+        case 11:
+        {
+            // Distinct data keeps the order defined: the rows without data get their own.
+            for (int i = 0; i < nCount; ++i)
+            {
+                if (model[i].dwData == 0)
+                {
+                    model[i].dwData = dwNextData;
+                    ASSERT_TRUE(List().SetItemData(i, dwNextData++));
+                }
+            }
+            ASSERT_TRUE(List().SortItems(&CompareAscending, 0));
+            std::sort(model.begin(), model.end(),
+                [](const SModelRow& a, const SModelRow& b) { return a.dwData < b.dwData; });
+            break;
+        }
+        default:
+            if (pick(4) == 0)
+            {
+                ASSERT_TRUE(List().DeleteAllItems());
+                model.clear();
+            }
+            else if (nCount > 0)
+            {
+                ASSERT_TRUE(List().DeleteItem(nCount - 1));
+                model.pop_back();
+            }
+            break;
+        }
+
+        ASSERT_EQ(List().GetItemCount(), static_cast<int>(model.size()));
+        ASSERT_EQ(List().GetHeaderCheckedState(1), nHeaderState);
+        for (int nCheckCol = 0; nCheckCol < kColumns; ++nCheckCol)
+            ASSERT_EQ(List().CountCheckedItems(nCheckCol), countChecked(nCheckCol));
+        for (int i = 0; i < static_cast<int>(model.size()); ++i)
+        {
+            ASSERT_EQ(List().GetItemData(i), model[i].dwData) << "item " << i;
+            ASSERT_EQ(List().GetEnabled(i), model[i].cells[0].bEnabled) << "item " << i;
+            for (int c = 0; c < kColumns; ++c)
+            {
+                const SModelCell& cell = model[i].cells[c];
+                ASSERT_EQ(std::wstring(List().GetItemText(i, c).GetString()), cell.strText) << i << "," << c;
+                ASSERT_EQ(List().GetCheckbox(i, c), cell.nCheck) << i << "," << c;
+                ASSERT_EQ(List().GetBold(i, c), cell.bBold) << i << "," << c;
+                ASSERT_EQ(List().GetItemColor(i, c), cell.crBackground) << i << "," << c;
+                ASSERT_EQ(std::wstring(List().GetItemToolTipText(i, c).GetString()), cell.strTip) << i << "," << c;
+                ASSERT_EQ(List().GetComboSel(i, c), cell.bCombo ? cell.nComboSel : -1) << i << "," << c;
+                ASSERT_EQ(List().IsComboBoxItem(i, c), cell.bCombo ? TRUE : FALSE) << i << "," << c;
+            }
+        }
+    }
+}
+}
