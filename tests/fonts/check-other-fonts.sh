@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The fonts this project draws with must not change when the machine offers other fonts: runs the
-# probe with the project's pinned font set and again with the system's font configuration plus
-# one more family, and fails on any difference. Run by CTest inside scripts/winenv.
+# The fonts this project draws with must come from its pinned set alone: runs the probe with the
+# pinned set and again with the system's font configuration and one more family offered, and
+# fails on any difference (a face that falls back to whatever else is offered would change).
+# Run by CTest inside scripts/winenv.
 # Usage: check-other-fonts.sh PROBE_EXE PINNED_CONF OTHER_CONF
 set -euo pipefail
 probe=$1 pinned=$2 other=$3
 here=$(cd "$(dirname "$0")/../.." && pwd)
 FONTCONFIG_FILE=$other "$here/scripts/wine-exec" "$probe" --offers "DejaVu Sans" >/dev/null || {
-  echo "check-other-fonts: the other font set does not offer DejaVu Sans (fonts-dejavu-core)" >&2; exit 1; }
+  echo "check-other-fonts: the second font set does not offer DejaVu Sans (fonts-dejavu-core)" >&2; exit 1; }
 a=$(FONTCONFIG_FILE=$pinned "$here/scripts/wine-exec" "$probe")
 b=$(FONTCONFIG_FILE=$other "$here/scripts/wine-exec" "$probe")
 printf '%s\n' "$a"

@@ -141,6 +141,7 @@ int wmain(int argc, wchar_t** argv)
     ::DeleteObject(hMessageFont);
     PrintFont(L"DEFAULT_GUI_FONT", static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
     PrintFont(L"SYSTEM_FONT", static_cast<HFONT>(::GetStockObject(SYSTEM_FONT)));
+    PrintFont(L"ANSI_VAR_FONT", static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT)));
     PrintFace(L"MS Shell Dlg", -11, FW_NORMAL, DEFAULT_QUALITY);
     PrintFace(L"MS Shell Dlg 2", -11, FW_NORMAL, DEFAULT_QUALITY);
     PrintFace(L"Tahoma", -11, FW_NORMAL, NONANTIALIASED_QUALITY);

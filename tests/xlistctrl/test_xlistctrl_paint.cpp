@@ -269,16 +269,24 @@ TEST_F(XListPaint, EmptyListShowsItsMessageTenPixelsBelowTheHeader)
     List().GetHeaderCtrl()->GetItemRect(0, &rectHeader);
     CRect client;
     List().GetClientRect(&client);
-    const CRect band(client.left, rectHeader.bottom + 10, client.right, client.bottom);
-    const CRect ink = InkBox(image, band, ::GetSysColor(COLOR_WINDOW));
+    // The band is the window rectangle in client coordinates (the border lies outside the
+    // client), from 10 pixels below the header's first item.
+    CRect band;
+    List().GetWindowRect(&band);
+    List().ScreenToClient(&band);
+    band.top += rectHeader.bottom + 10;
+    const COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
+    const CRect ink = InkBox(image, band & client, crWindow);
     ASSERT_FALSE(ink.IsRectEmpty()) << SaveFailureArtifact(image);
-    EXPECT_GE(ink.top, band.top);
-    EXPECT_LT(ink.top, band.top + 6);
-    EXPECT_NEAR(ink.left - client.left, client.right - ink.right, 2);
+    // Where the message must stand: drawn by the test centred in the band, in the stock font.
+    CCapturedImage reference = RenderText(client.Width(), client.Height(), crWindow,
+        CFont::FromHandle(static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT))), L"No studies", band,
+        DT_CENTER | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
+    EXPECT_EQ(InkBox(reference, band & client, crWindow), ink);
 
     List().InsertItem(0, L"back");
     CCapturedImage filled = CaptureClient(&List());
-    EXPECT_EQ(filled.CountColor(CRect(band.left, band.top + 20, band.right, band.top + 40),
+    EXPECT_EQ(filled.CountColor(CRect(client.left, band.top + 20, client.right, band.top + 40),
         ::GetSysColor(COLOR_WINDOWTEXT)), 0);
 }
 }
