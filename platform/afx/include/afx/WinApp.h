@@ -6,6 +6,8 @@
 
 #include <afx/Wnd.h>
 
+class CException;
+
 class AFX_API CWinThread : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWinThread)
@@ -30,6 +32,8 @@ public:
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL IsIdleMessage(MSG* pMsg);
     virtual int ExitInstance();
+    // What a window procedure returns when a handler let an exception through (WM_CREATE: -1).
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
     virtual ~CWinThread();
 };
@@ -71,6 +75,8 @@ public:
     virtual int ExitInstance();
     virtual int Run();
     virtual void DoWaitCursor(int nCode);   // 1 begin, -1 end, 0 restore
+    // Also tells the user of any failure but a CUserException, which was reported already.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
     virtual ~CWinApp();
 
@@ -99,6 +105,8 @@ AFX_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPT
 AFX_API void AFXAPI AfxWinTerm();
 AFX_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
 AFX_API BOOL AFXAPI AfxPumpMessage();
+// Called by the window procedure for an exception a handler let through; the caller deletes it.
+AFX_API LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg);
 AFX_API void AFXAPI AfxPostQuitMessage(int nExitCode);
 
 #endif
