@@ -204,6 +204,8 @@ INT_PTR CDialog::DoModal()
 
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
+    else if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
+        ::EnableWindow(hWndParent, FALSE);  // the system's EndDialog may have enabled it (Wine does)
     if (hWndParent != NULL && ::GetActiveWindow() == m_hWnd)
         ::SetActiveWindow(hWndParent);
     DestroyWindow();
