@@ -298,8 +298,9 @@ TEST(DialogInit, FailingInitDataOrExchangeEndsTheDialogWithMinusOne)
     EXPECT_EQ(-1, refused.DoModal());
     EXPECT_FALSE(refused.m_bInitResult);
 
+    CDialogTemplate tPlain = SmallTemplate();
     CHookedDialog badExchange;
-    badExchange.InitModalIndirect(SmallTemplate());
+    badExchange.InitModalIndirect(tPlain);
     badExchange.m_fnExchange = [](CDataExchange* pDX) {
         CString strMissing;
         DDX_Text(pDX, 999, strMissing);
