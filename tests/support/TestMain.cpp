@@ -6,8 +6,14 @@
 #include <cstdio>
 
 #include "GdiplusSession.h"
+#include "TestApp.h"
 
-CWinApp theTestApp(L"ZaDUVTests");
+zaduv_test::CTestApp theTestApp(L"ZaDUVTests");
+
+zaduv_test::CTestApp& zaduv_test::TestApp()
+{
+    return theTestApp;
+}
 
 int main(int argc, char** argv)
 {

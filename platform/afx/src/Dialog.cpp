@@ -1,5 +1,6 @@
 #include <afxwin.h>
 #include "AfxState.h"
+#include <cstring>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -75,7 +76,12 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
 {
     m_lpDialogInit = lpDialogInit;
-    return CreateDlgIndirect(lpDialogTemplate, pParentWnd, NULL);
+    // Seen by CheckAutoCenter while the window is created.
+    LPCDLGTEMPLATE lpOldTemplate = m_lpDialogTemplate;
+    m_lpDialogTemplate = lpDialogTemplate;
+    BOOL bResult = CreateDlgIndirect(lpDialogTemplate, pParentWnd, NULL);
+    m_lpDialogTemplate = lpOldTemplate;
+    return bResult;
 }
 
 BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
@@ -83,7 +89,7 @@ BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
     if (hDialogTemplate == NULL)
         return FALSE;
     LPCDLGTEMPLATE lpTemplate = static_cast<LPCDLGTEMPLATE>(::GlobalLock(hDialogTemplate));
-    BOOL bResult = CreateDlgIndirect(lpTemplate, pParentWnd, NULL);
+    BOOL bResult = CreateIndirect(lpTemplate, pParentWnd);
     ::GlobalUnlock(hDialogTemplate);
     return bResult;
 }
@@ -96,10 +102,13 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
         hInst = AfxGetResourceHandle();
     if (pParentWnd != NULL)
         m_pParentWnd = pParentWnd;
+    // A modeless dialog without a parent stays with the main window (above it, no taskbar button).
+    HWND hWndParent = pParentWnd->GetSafeHwnd();
+    if (hWndParent == NULL)
+        hWndParent = AfxGetMainWnd()->GetSafeHwnd();
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(),
-        &AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, hWndParent, &AfxDlgProc, 0);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();
     if (hWnd != NULL && m_hWnd == NULL)
@@ -122,73 +131,107 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
     return TRUE;
 }
 
+LPCDLGTEMPLATE CDialog::LockTemplate(HINSTANCE& hInst, HGLOBAL& hTemplate) const
+{
+    hInst = AfxGetResourceHandle();
+    hTemplate = NULL;
+    if (m_lpszTemplateName != NULL)
+    {
+        hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+        HRSRC hResource = ::FindResourceW(hInst, m_lpszTemplateName, RT_DIALOG);
+        HGLOBAL hResData = hResource != NULL ? ::LoadResource(hInst, hResource) : NULL;
+        return hResData != NULL ? static_cast<LPCDLGTEMPLATE>(::LockResource(hResData)) : NULL;
+    }
+    if (m_hDialogTemplate != NULL)
+    {
+        hTemplate = m_hDialogTemplate;
+        return static_cast<LPCDLGTEMPLATE>(::GlobalLock(hTemplate));
+    }
+    return m_lpDialogTemplate;
+}
+
+void CDialog::UnlockTemplate(HGLOBAL hTemplate) const
+{
+    if (hTemplate != NULL)
+        ::GlobalUnlock(hTemplate);
+}
+
 HWND CDialog::PreModal()
 {
-    // The owner is the given parent, else the main window; a child owner is replaced by its
-    // top-level window, which the modal loop disables.
-    HWND hWndParent = m_pParentWnd->GetSafeHwnd();
-    if (hWndParent == NULL)
-    {
-        CWinThread* pThread = AfxGetThread();
-        if (pThread != NULL)
-            hWndParent = pThread->m_pMainWnd->GetSafeHwnd();
-    }
-    while (hWndParent != NULL && (::GetWindowLongPtrW(hWndParent, GWL_STYLE) & WS_CHILD))
-        hWndParent = ::GetParent(hWndParent);
-    m_hWndTop = hWndParent;
-    return hWndParent;
+    HWND hWndTop = NULL;
+    HWND hWndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &hWndTop);
+    m_hWndTop = hWndTop;
+    return hWndOwner;
 }
 
 void CDialog::PostModal()
 {
+    if (m_hWndTop != NULL)
+        ::EnableWindow(m_hWndTop, TRUE);
     m_hWndTop = NULL;
 }
 
 INT_PTR CDialog::DoModal()
 {
-    LPCDLGTEMPLATE lpTemplate = m_lpDialogTemplate;
-    HGLOBAL hTemplate = m_hDialogTemplate;
-    HINSTANCE hInst = AfxGetResourceHandle();
-    if (m_lpszTemplateName != NULL)
-    {
-        hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
-        HRSRC hResource = ::FindResourceW(hInst, m_lpszTemplateName, RT_DIALOG);
-        hTemplate = hResource != NULL ? ::LoadResource(hInst, hResource) : NULL;
-    }
-    if (hTemplate != NULL)
-        lpTemplate = static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate));
+    HINSTANCE hInst = NULL;
+    HGLOBAL hTemplate = NULL;
+    LPCDLGTEMPLATE lpTemplate = LockTemplate(hInst, hTemplate);
     if (lpTemplate == NULL)
         return -1;
 
     HWND hWndParent = PreModal();
-    bool bEnableParent = false;
+    BOOL bEnableParent = FALSE;
     if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
     {
         ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = true;
+        bEnableParent = TRUE;
     }
 
     m_nModalResult = -1;
-    m_nFlags |= WF_CONTINUEMODAL;
-    AfxHookWindowCreate(this);
-    ::CreateDialogIndirectParamW(hInst, lpTemplate, hWndParent, &AfxDlgProc, 0);
-    if (!AfxUnhookWindowCreate())
-        m_nFlags &= ~WF_CONTINUEMODAL;
-    if (m_hWnd != NULL && (m_nFlags & WF_CONTINUEMODAL))
+    try
     {
-        if (!IsWindowVisible())
-            ShowWindow(SW_SHOWNORMAL);
-        RunModalLoop(0);
+        RunModal(hInst, lpTemplate, hWndParent);
     }
-    if (m_hWnd != NULL)
-        SetWindowPos(NULL, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    catch (CException* e)
+    {
+        // A failure the handlers let through ends the dialog; the owner comes back below.
+        AfxUnhookWindowCreate();
+        e->Delete();
+        m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+        m_nModalResult = -1;
+    }
+    UnlockTemplate(hTemplate);
+
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
+    else if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
+        ::EnableWindow(hWndParent, FALSE);  // the system's EndDialog may have enabled it (Wine does)
     if (hWndParent != NULL && ::GetActiveWindow() == m_hWnd)
         ::SetActiveWindow(hWndParent);
     DestroyWindow();
     PostModal();
     return m_nModalResult;
+}
+
+void CDialog::RunModal(HINSTANCE hInst, LPCDLGTEMPLATE lpTemplate, HWND hWndParent)
+{
+    m_nFlags |= WF_CONTINUEMODAL;
+    AfxHookWindowCreate(this);
+    ::CreateDialogIndirectParamW(hInst, lpTemplate, hWndParent, &AfxDlgProc, 0);
+    if (!AfxUnhookWindowCreate())
+        m_nFlags &= ~WF_CONTINUEMODAL;
+    if (m_hWnd == NULL)
+        return;
+    if (m_nFlags & WF_CONTINUEMODAL)
+    {
+        // Shown once the queue is first idle, after the host's first paint and idle work.
+        DWORD dwFlags = MLF_SHOWONIDLE;
+        if (GetStyle() & DS_NOIDLEMSG)
+            dwFlags |= MLF_NOIDLEMSG;
+        RunModalLoop(dwFlags);
+    }
+    if (m_hWnd != NULL)
+        SetWindowPos(NULL, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void CDialog::EndDialog(int nResult)
@@ -212,17 +255,37 @@ LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM)
 
 BOOL CDialog::OnInitDialog()
 {
-    if (!UpdateData(FALSE))
-        return TRUE;
-    if (CheckAutoCenter())
-        CenterWindow();
+    // The resource script's list and combo box strings first, then the members.
+    BOOL bDlgInit = m_lpDialogInit != NULL ? ExecuteDlgInit(m_lpDialogInit) : ExecuteDlgInit(m_lpszTemplateName);
+    if (!bDlgInit || !UpdateData(FALSE))
+    {
+        EndDialog(-1);
+        return FALSE;
+    }
     return TRUE;
 }
 
 BOOL CDialog::CheckAutoCenter()
 {
-    return (GetStyle() & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) == 0 && !(GetStyle() & WS_CHILD) &&
-        m_lpDialogTemplate == NULL && m_hDialogTemplate == NULL && (m_nFlags & WF_CONTINUEMODAL);
+    HINSTANCE hInst = NULL;
+    HGLOBAL hTemplate = NULL;
+    LPCDLGTEMPLATE lpTemplate = LockTemplate(hInst, hTemplate);
+    if (lpTemplate == NULL)
+        return TRUE;
+    // An extended template starts with a version of 1 and a signature of 0xFFFF.
+    DWORD dwStyle = lpTemplate->style;
+    short x = lpTemplate->x;
+    short y = lpTemplate->y;
+    const WORD* pWords = reinterpret_cast<const WORD*>(lpTemplate);
+    if (pWords[0] == 1 && pWords[1] == 0xFFFF)
+    {
+        const BYTE* pBytes = reinterpret_cast<const BYTE*>(lpTemplate);
+        std::memcpy(&dwStyle, pBytes + 12, sizeof(dwStyle));
+        std::memcpy(&x, pBytes + 18, sizeof(x));
+        std::memcpy(&y, pBytes + 20, sizeof(y));
+    }
+    UnlockTemplate(hTemplate);
+    return !(dwStyle & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) && x == 0 && y == 0;
 }
 
 void CDialog::OnSetFont(CFont*)
@@ -249,84 +312,23 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     return PreTranslateInput(pMsg);
 }
 
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    // Only commands go further: no control notifications, no control ids, no system commands.
+    if ((nCode != CN_COMMAND && static_cast<UINT>(nCode) != CN_UPDATE_COMMAND_UI) || nID < 0x8000 || nID >= 0xF000)
+        return FALSE;
+    CWnd* pOwner = GetParent();
+    if (pOwner != NULL && pOwner->m_hWnd != m_hWnd && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CWinThread* pThread = AfxGetThread();
+    return pThread != NULL && pThread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 void CDialog::NextDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
 void CDialog::PrevDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
 void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->GetSafeHwnd()), 1); }
 void CDialog::SetDefID(UINT nID) { ::SendMessageW(m_hWnd, DM_SETDEFID, nID, 0); }
 DWORD CDialog::GetDefID() const { return static_cast<DWORD>(::SendMessageW(m_hWnd, DM_GETDEFID, 0, 0)); }
 void CDialog::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
-
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(NULL), m_bEditLastControl(FALSE)
-{
-}
-
-HWND CDataExchange::PrepareCtrl(int nIDC)
-{
-    HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
-    if (hWndCtrl == NULL)
-        Fail();
-    m_hWndLastControl = hWndCtrl;
-    m_bEditLastControl = FALSE;
-    return hWndCtrl;
-}
-
-HWND CDataExchange::PrepareEditCtrl(int nIDC)
-{
-    HWND hWndCtrl = PrepareCtrl(nIDC);
-    m_bEditLastControl = TRUE;
-    return hWndCtrl;
-}
-
-void CDataExchange::Fail()
-{
-    if (m_bSaveAndValidate && m_hWndLastControl != NULL)
-        ::SetFocus(m_hWndLastControl);
-    AfxThrowUserException();
-}
-
-void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
-{
-    if (rControl.m_hWnd != NULL)
-        return;
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (!rControl.SubclassWindow(hWndCtrl))
-        pDX->Fail();
-}
-
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
-{
-    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        CWnd::FromHandle(hWndCtrl)->GetWindowText(value);
-    else
-        ::SetWindowTextW(hWndCtrl, value);
-}
-
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
-{
-    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-    {
-        BOOL bTranslated = FALSE;
-        int nValue = static_cast<int>(::GetDlgItemInt(pDX->m_pDlgWnd->m_hWnd, nIDC, &bTranslated, TRUE));
-        if (!bTranslated)
-            pDX->Fail();
-        value = nValue;
-    }
-    else
-    {
-        CString strValue;
-        strValue.Format(L"%d", value);
-        ::SetWindowTextW(hWndCtrl, strValue);
-    }
-}
-
-void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
-{
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        value = static_cast<int>(::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0));
-    else
-        ::SendMessageW(hWndCtrl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
-}

@@ -1,4 +1,5 @@
 #include <afx.h>
+#include "FrameworkPrompt.h"
 #include <algorithm>
 #include <cerrno>
 #include <cwchar>
@@ -157,6 +158,14 @@ BOOL CException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpC
     if (lpszError != NULL && nMaxError > 0)
         *lpszError = 0;
     return FALSE;
+}
+
+int CException::ReportError(UINT nType, UINT nMessageID)
+{
+    TCHAR szMessage[512];
+    if (GetErrorMessage(szMessage, _countof(szMessage)) && szMessage[0] != 0)
+        return AfxShowPrompt(szMessage, nType);
+    return AfxShowPrompt(nMessageID != 0 ? nMessageID : AFX_IDP_NO_ERROR_AVAILABLE, nType);
 }
 
 BOOL CException::CopyErrorMessage(LPCTSTR lpszMessage, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)

@@ -1,5 +1,6 @@
 #include <afxwin.h>
 #include <afx/HandleMap.h>
+#include <afxres.h>
 #include "AfxState.h"
 #include <memory>
 
@@ -120,6 +121,12 @@ BOOL AFXAPI AfxPumpMessage()
     return (pThread != NULL ? pThread : DefaultThread())->PumpMessage();
 }
 
+LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    CWinThread* pThread = AfxGetThread();
+    return (pThread != NULL ? pThread : DefaultThread())->ProcessWndProcException(e, pMsg);
+}
+
 void AFXAPI AfxPostQuitMessage(int nExitCode)
 {
     ::PostQuitMessage(nExitCode);
@@ -149,6 +156,15 @@ BOOL CWinThread::InitInstance()
 int CWinThread::ExitInstance()
 {
     return static_cast<int>(m_msgCur.wParam);
+}
+
+LRESULT CWinThread::ProcessWndProcException(CException*, const MSG* pMsg)
+{
+    if (pMsg->message == WM_CREATE)
+        return -1;      // the window is not created
+    if (pMsg->message == WM_PAINT)
+        ::ValidateRect(pMsg->hwnd, NULL);   // or it would be painted again forever
+    return 0;
 }
 
 BOOL CWinThread::PumpMessage()
@@ -292,6 +308,23 @@ BOOL CWinApp::InitInstance()
 int CWinApp::ExitInstance()
 {
     return CWinThread::ExitInstance();
+}
+
+LRESULT CWinApp::ProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    if (pMsg->message == WM_CREATE || pMsg->message == WM_PAINT)
+        return CWinThread::ProcessWndProcException(e, pMsg);
+    UINT nIDPrompt = AFX_IDP_INTERNAL_FAILURE;
+    LRESULT lResult = 0;
+    if (pMsg->message == WM_COMMAND)
+    {
+        if (pMsg->lParam == 0)
+            nIDPrompt = AFX_IDP_COMMAND_FAILURE;    // a menu or accelerator command
+        lResult = TRUE;     // the command was handled, if unsuccessfully
+    }
+    if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
+        e->ReportError(MB_ICONEXCLAMATION | MB_SYSTEMMODAL, nIDPrompt);
+    return lResult;
 }
 
 int CWinApp::Run()

@@ -715,23 +715,66 @@ void CWnd::EndModalLoop(int nResult)
     }
 }
 
-int CWnd::RunModalLoop(DWORD)
+int CWnd::RunModalLoop(DWORD dwFlags)
 {
-    m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndSelf = m_hWnd;
+    HWND hWndOwner = ::GetParent(m_hWnd);
+    const MSG* pMsg = &AfxGetThreadState()->m_msgCur;
+    m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
     while (ContinueModal())
     {
+        MSG msgPeek;
+        while (bIdle && ContinueModal() && !::PeekMessageW(&msgPeek, NULL, 0, 0, PM_NOREMOVE))
+            bIdle = ModalLoopIdle(dwFlags, hWndOwner, bShowIdle, lIdleCount);
+        if (!ContinueModal())
+            break;
         if (!AfxPumpMessage())
         {
-            ::PostQuitMessage(0);
+            AfxPostQuitMessage(0);
             m_nModalResult = -1;
             break;
         }
         if (!::IsWindow(hWndSelf))
             break;
+        // The caret blink and a system key mean the user is waiting to see the window.
+        if (bShowIdle && (pMsg->message == WM_SYSTIMER || pMsg->message == WM_SYSKEYDOWN))
+            ShowModalWindow(bShowIdle);
+        if (IsModalLoopIdleMessage(pMsg))
+        {
+            bIdle = TRUE;
+            lIdleCount = 0;
+        }
     }
     m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
     return m_nModalResult;
+}
+
+BOOL CWnd::ModalLoopIdle(DWORD dwFlags, HWND hWndOwner, BOOL& bShowIdle, LONG& lIdleCount)
+{
+    if (bShowIdle)
+        ShowModalWindow(bShowIdle);
+    if (!(dwFlags & MLF_NOIDLEMSG) && hWndOwner != NULL && lIdleCount == 0)
+        ::SendMessageW(hWndOwner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
+    if (dwFlags & MLF_NOKICKIDLE)
+        return FALSE;
+    return m_hWnd != NULL && SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++) != 0;
+}
+
+void CWnd::ShowModalWindow(BOOL& bShowIdle)
+{
+    ShowWindow(SW_SHOWNORMAL);
+    UpdateWindow();
+    bShowIdle = FALSE;
+}
+
+BOOL CWnd::IsModalLoopIdleMessage(const MSG* pMsg)
+{
+    CWinThread* pThread = AfxGetThread();
+    MSG msg = *pMsg;
+    return pThread != NULL ? pThread->IsIdleMessage(&msg) : msg.message != WM_PAINT && msg.message != WM_SYSTIMER;
 }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)

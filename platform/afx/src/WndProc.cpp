@@ -15,6 +15,24 @@ bool IsImeWindowClass(HWND hWnd)
     return ::lstrcmpiW(szClass, L"IME") == 0 || ::lstrcmpiW(szClass, L"MSCTFIME UI") == 0;
 }
 
+// A dialog that neither moved nor showed itself while it initialized is centred, if its
+// template leaves the position to the framework.
+LRESULT CallInitDialog(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
+{
+    CRect rectOld;
+    pWnd->GetWindowRect(&rectOld);
+    DWORD dwStyleOld = pWnd->GetStyle();
+    LRESULT lResult = pWnd->WindowProc(WM_INITDIALOG, wParam, lParam);
+    if (pWnd->m_hWnd == NULL || (dwStyleOld & WS_VISIBLE) || (pWnd->GetStyle() & (WS_CHILD | WS_VISIBLE)))
+        return lResult;
+    CRect rectNew;
+    pWnd->GetWindowRect(&rectNew);
+    CDialog* pDialog = DYNAMIC_DOWNCAST(CDialog, pWnd);
+    if (rectNew == rectOld && pDialog != NULL && pDialog->CheckAutoCenter())
+        pDialog->CenterWindow();
+    return lResult;
+}
+
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
@@ -85,8 +103,22 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     pState->m_lastSentMsg.message = nMsg;
     pState->m_lastSentMsg.wParam = wParam;
     pState->m_lastSentMsg.lParam = lParam;
+    const MSG msg = pState->m_lastSentMsg;
 
-    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    LRESULT lResult = 0;
+    try
+    {
+        if (nMsg == WM_INITDIALOG)
+            lResult = CallInitDialog(pWnd, wParam, lParam);
+        else
+            lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    }
+    catch (CException* e)
+    {
+        // A framework exception must not unwind through the system's frames.
+        lResult = AfxProcessWndProcException(e, &msg);
+        e->Delete();
+    }
 
     pState->m_lastSentMsg = oldState;
     return lResult;

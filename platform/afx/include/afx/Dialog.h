@@ -2,30 +2,12 @@
 #define AFX_DIALOG_H
 // CDialog: modal and modeless dialogs from a resource template (by id or name) or from a
 // template in memory. A modal dialog runs the framework's own loop, so PreTranslateMessage
-// works inside it as in any other window.
+// and idle work (WM_KICKIDLE) run inside it as in any other window. Without a parent, a modal
+// dialog belongs to the window the user works in (the main window's last active popup) and a
+// modeless one to the main window.
 
 #include <afx/Wnd.h>
-
-class AFX_API CDataExchange
-{
-public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
-
-    BOOL m_bSaveAndValidate;    // TRUE: controls to members; FALSE: members to controls
-    CWnd* m_pDlgWnd;
-
-    HWND PrepareCtrl(int nIDC);
-    HWND PrepareEditCtrl(int nIDC);
-    void Fail();                // throws; UpdateData catches it and returns FALSE
-
-    HWND m_hWndLastControl;
-    BOOL m_bEditLastControl;
-};
-
-AFX_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
-AFX_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-AFX_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
-AFX_API void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+#include <afx/DataExchange.h>
 
 class AFX_API CDialog : public CWnd
 {
@@ -61,6 +43,10 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Commands the dialog does not handle go to its owner, then to the thread's object.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    // Whether to centre the dialog after WM_INITDIALOG: its template gives no position and
+    // asks for no system placement.
     virtual BOOL CheckAutoCenter();
 
     virtual ~CDialog();
@@ -71,7 +57,7 @@ public:
     LPCDLGTEMPLATE m_lpDialogTemplate;
     void* m_lpDialogInit;
     CWnd* m_pParentWnd;
-    HWND m_hWndTop;
+    HWND m_hWndTop;                 // top-level window disabled for the modal run, if any
 
 protected:
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
@@ -85,6 +71,9 @@ protected:
 
 private:
     void CommonConstruct();
+    void RunModal(HINSTANCE hInst, LPCDLGTEMPLATE lpTemplate, HWND hWndParent);
+    LPCDLGTEMPLATE LockTemplate(HINSTANCE& hInst, HGLOBAL& hTemplate) const;
+    void UnlockTemplate(HGLOBAL hTemplate) const;
 };
 
 // The dialog procedure under every framework dialog; the window procedure is AfxWndProc.

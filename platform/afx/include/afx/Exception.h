@@ -27,6 +27,9 @@ public:
 
 // Overridables
     virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
+    // Shows the exception's message to the user, or the prompt nMessageID when it has none;
+    // returns the message box's answer.
+    virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0);
 
 // Implementation
     BOOL m_bAutoDelete;

@@ -7,6 +7,8 @@
 #include <afx/Wnd.h>
 #include <afxres.h>
 
+class CException;
+
 class AFX_API CWinThread : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWinThread)
@@ -31,6 +33,8 @@ public:
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL IsIdleMessage(MSG* pMsg);
     virtual int ExitInstance();
+    // What a window procedure returns when a handler let an exception through (WM_CREATE: -1).
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
     virtual ~CWinThread();
 };
@@ -75,6 +79,8 @@ public:
     // Every AfxMessageBox goes through here: owned by the main window's last active popup,
     // captioned with the application's name.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+    // Also tells the user of any failure but a CUserException, which was reported already.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
     virtual ~CWinApp();
 
@@ -106,6 +112,8 @@ AFX_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDH
 // The prompt comes from the string table; its id doubles as the help context unless one is given.
 AFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));
 AFX_API BOOL AFXAPI AfxPumpMessage();
+// Called by the window procedure for an exception a handler let through; the caller deletes it.
+AFX_API LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg);
 AFX_API void AFXAPI AfxPostQuitMessage(int nExitCode);
 
 #endif

@@ -24,6 +24,11 @@ struct CCreateContext;
 #define WF_CONTINUEMODAL 0x0010 // the modal loop keeps running while set
 #define WF_OLECTLCONTAINER 0x0100
 
+// RunModalLoop flags
+#define MLF_NOIDLEMSG   0x0001  // no WM_ENTERIDLE to the owner
+#define MLF_NOKICKIDLE  0x0002  // no WM_KICKIDLE to the window
+#define MLF_SHOWONIDLE  0x0004  // show the window once the queue first goes idle
+
 class AFX_API CWnd : public CCmdTarget
 {
     DECLARE_DYNCREATE(CWnd)
@@ -170,6 +175,9 @@ public:
         BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
     static const MSG* PASCAL GetCurrentMessage();
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Fills list and combo boxes from RT_DLGINIT data; FALSE when a control refused a string.
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
     BOOL IsDialogMessage(LPMSG lpMsg);
     BOOL SetWindowContextHelpId(DWORD dwContextHelpId);
@@ -197,6 +205,12 @@ public:
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);
 
+    // The window a popup should belong to: pParent's top-level window, or without a parent the
+    // last active popup of the main window. With pWndTop, the top-level window above that is
+    // disabled (if enabled) and returned there for the caller to enable again.
+    static CWnd* PASCAL GetSafeOwner(CWnd* pParent = NULL, HWND* pWndTop = NULL);
+    static HWND PASCAL GetSafeOwner_(HWND hParent, HWND* pWndTop);
+
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = NULL);
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
@@ -214,6 +228,9 @@ protected:
     BOOL PreTranslateInput(LPMSG lpMsg);
     int RunModalLoop(DWORD dwFlags = 0);
     void ForwardToDescendants();
+    BOOL ModalLoopIdle(DWORD dwFlags, HWND hWndOwner, BOOL& bShowIdle, LONG& lIdleCount);
+    void ShowModalWindow(BOOL& bShowIdle);
+    static BOOL PASCAL IsModalLoopIdleMessage(const MSG* pMsg);
 
     // Message handlers of the base: each calls Default() unless noted.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

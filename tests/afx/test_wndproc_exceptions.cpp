@@ -1,0 +1,165 @@
+// Framework exceptions thrown by message handlers stop in the window procedure: creation fails,
+// a paint is not retried forever, the user is told of failures other than CUserException, and
+// the exception is deleted. A modal dialog ends with -1 and gives its owner back.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include "DialogTemplate.h"
+#include "HookedDialog.h"
+#include "HostWindow.h"
+#include "MessageBoxCatcher.h"
+
+namespace
+{
+int g_nLiveExceptions = 0;
+
+class CCountedException : public CException
+{
+public:
+    CCountedException() { ++g_nLiveExceptions; }
+    virtual ~CCountedException() { --g_nLiveExceptions; }
+};
+
+class CCountedUserException : public CUserException
+{
+public:
+    CCountedUserException() { ++g_nLiveExceptions; }
+    virtual ~CCountedUserException() { --g_nLiveExceptions; }
+};
+
+class CCountedFileException : public CFileException
+{
+public:
+    CCountedFileException() : CFileException(CFileException::fileNotFound, -1, L"study.dcm") { ++g_nLiveExceptions; }
+    virtual ~CCountedFileException() { --g_nLiveExceptions; }
+};
+
+enum EThrow { THROW_NONE, THROW_USER, THROW_PLAIN, THROW_FILE };
+
+[[noreturn]] void Throw(EThrow eThrow)
+{
+    if (eThrow == THROW_USER)
+        throw new CCountedUserException;
+    if (eThrow == THROW_FILE)
+        throw new CCountedFileException;
+    throw new CCountedException;
+}
+
+class CThrowingWnd : public CWnd
+{
+public:
+    EThrow m_eThrow = THROW_NONE;
+    int m_nPaints = 0;
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (m_eThrow != THROW_NONE)
+            Throw(m_eThrow);
+        return CWnd::OnCreate(lpCreateStruct);
+    }
+    afx_msg void OnPaint()
+    {
+        ++m_nPaints;
+        Throw(m_eThrow);
+    }
+    afx_msg LRESULT OnApp(WPARAM, LPARAM) { Throw(m_eThrow); }
+    afx_msg void OnMenuCommand() { Throw(m_eThrow); }
+    DECLARE_MESSAGE_MAP()
+};
+
+const UINT ID_THROWING_COMMAND = 0x8200;
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_APP, &CThrowingWnd::OnApp)
+    ON_COMMAND(ID_THROWING_COMMAND, &CThrowingWnd::OnMenuCommand)
+END_MESSAGE_MAP()
+
+BOOL CreateThrowing(CThrowingWnd& wnd)
+{
+    return wnd.CreateEx(0, AfxRegisterWndClass(0), L"throwing", WS_POPUP | WS_VISIBLE, 40, 40, 200, 100, NULL, NULL);
+}
+}
+
+TEST(WndProcExceptions, ExceptionInCreateFailsTheCreationQuietly)
+{
+    for (EThrow eThrow : { THROW_USER, THROW_PLAIN })
+    {
+        zaduv_test::CMessageBoxCatcher catcher;
+        CThrowingWnd wnd;
+        wnd.m_eThrow = eThrow;
+        EXPECT_FALSE(CreateThrowing(wnd));
+        EXPECT_EQ(nullptr, wnd.m_hWnd);
+        EXPECT_EQ(0, catcher.GetCount()) << "a failed creation is the creator's to report";
+        EXPECT_EQ(0, g_nLiveExceptions);
+    }
+}
+
+TEST(WndProcExceptions, HandlerFailuresAreReportedUnlessTheUserWasToldAlready)
+{
+    CThrowingWnd wnd;
+    ASSERT_TRUE(CreateThrowing(wnd));
+    struct SCase { EThrow eThrow; UINT message; WPARAM wParam; LRESULT lExpected; LPCWSTR pszBox; };
+    const SCase cases[] = {
+        { THROW_USER, WM_APP, 0, 0, NULL },
+        { THROW_PLAIN, WM_APP, 0, 0, L"Internal application error." },
+        { THROW_FILE, WM_APP, 0, 0, L"study.dcm was not found." },
+        { THROW_PLAIN, WM_COMMAND, ID_THROWING_COMMAND, TRUE, L"Command failed." },
+    };
+    for (const SCase& c : cases)
+    {
+        zaduv_test::CMessageBoxCatcher catcher;
+        wnd.m_eThrow = c.eThrow;
+        EXPECT_EQ(c.lExpected, wnd.SendMessage(c.message, c.wParam, 0)) << c.message;
+        EXPECT_EQ(0, g_nLiveExceptions) << "the window procedure deletes what it caught";
+        EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
+        if (c.pszBox == NULL)
+        {
+            EXPECT_EQ(0, catcher.GetCount());
+            continue;
+        }
+        ASSERT_EQ(1, catcher.GetCount());
+        EXPECT_STREQ(c.pszBox, catcher.GetBoxes()[0].strText);
+        EXPECT_STREQ(L"ZaDUVTests", catcher.GetBoxes()[0].strCaption);
+    }
+}
+
+TEST(WndProcExceptions, FailedPaintValidatesTheWindow)
+{
+    CThrowingWnd wnd;
+    ASSERT_TRUE(CreateThrowing(wnd));
+    zaduv_test::CMessageBoxCatcher catcher;
+    wnd.m_eThrow = THROW_PLAIN;
+    wnd.m_nPaints = 0;
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_EQ(1, wnd.m_nPaints);
+    CRect rcUpdate;
+    EXPECT_FALSE(wnd.GetUpdateRect(&rcUpdate)) << "else WM_PAINT would come back forever";
+    EXPECT_EQ(0, catcher.GetCount());
+    EXPECT_EQ(0, g_nLiveExceptions);
+}
+
+TEST(WndProcExceptions, ExceptionInTheModalLoopEndsTheDialogAndFreesTheOwner)
+{
+    zaduv_test::CHostWindow host;
+    ASSERT_TRUE(host.CreateHost(300, 200, WS_POPUP | WS_VISIBLE | WS_CAPTION));
+    zaduv_test::CDialogTemplate t(CRect(0, 0, 120, 60), L"Failing");
+    CHookedDialog dlg;
+    dlg.InitModalIndirect(t, &host);
+    dlg.m_fnKickIdle = [](CHookedDialog& d, LPARAM) {
+        d.PostMessage(WM_APP + 1);
+        return FALSE;
+    };
+    // Outside any window procedure: the exception reaches DoModal itself.
+    dlg.m_fnPreTranslate = [](MSG* pMsg) -> BOOL {
+        if (pMsg->message == WM_APP + 1)
+            Throw(THROW_PLAIN);
+        return FALSE;
+    };
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_TRUE(host.IsWindowEnabled());
+    EXPECT_EQ(0, g_nLiveExceptions);
+}
