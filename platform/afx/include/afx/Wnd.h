@@ -23,6 +23,11 @@ struct CCreateContext;
 #define WF_CONTINUEMODAL 0x0010 // the modal loop keeps running while set
 #define WF_OLECTLCONTAINER 0x0100
 
+// The framework's own tool flag: the tool is no button, so a press over it shows no help.
+#ifndef TTF_NOTBUTTON
+#define TTF_NOTBUTTON 0x80000000L
+#endif
+
 class AFX_API CWnd : public CCmdTarget
 {
     DECLARE_DYNCREATE(CWnd)
@@ -68,10 +73,11 @@ public:
     int SetDlgCtrlID(int nID);
     CWnd* GetParent() const;
     CWnd* SetParent(CWnd* pWndNewParent);
-    CWnd* GetOwner() const;
-    void SetOwner(CWnd* pOwnerWnd);
-    CWnd* GetTopLevelParent() const;
-    CWnd* GetParentOwner() const;
+    CWnd* GetOwner() const;             // the owner SetOwner recorded, else the parent
+    void SetOwner(CWnd* pOwnerWnd);     // records the owner in the object only
+    CWnd* GetTopLevelParent() const;    // follows parents and the owners of popups to the end
+    CWnd* GetParentOwner() const;       // the nearest ancestor that is not a child window
+    CWnd* GetTopLevelOwner() const;
     CWnd* GetDlgItem(int nID) const;
     void GetDlgItem(int nID, HWND* phWnd) const;
     CWnd* GetWindow(UINT nCmd) const;
@@ -169,6 +175,8 @@ public:
         BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
     static const MSG* PASCAL GetCurrentMessage();
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Runs the update handlers of pTarget (and of this window) for every child control.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
     BOOL IsDialogMessage(LPMSG lpMsg);
     BOOL SetWindowContextHelpId(DWORD dwContextHelpId);
@@ -203,6 +211,7 @@ public:
 
 // Implementation
     WNDPROC m_pfnSuper;     // window procedure that runs below ours once subclassed
+    HWND m_hWndOwner;       // owner set by SetOwner; NULL means the parent
     UINT m_nFlags;          // WF_* flags
     int m_nModalResult;
 
@@ -279,6 +288,9 @@ private:
 // The framework's window procedure: every window with a permanent CWnd runs through it.
 AFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 AFX_API WNDPROC AFXAPI AfxGetAfxWndProc();
+// The owner of a framework window as the framework sees it, else the parent of a child and the
+// owner of a popup.
+AFX_API HWND AFXAPI AfxGetParentOwner(HWND hWnd);
 AFX_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 // Attaches the next window created on this thread to pWnd (before it receives WM_NCCREATE).
