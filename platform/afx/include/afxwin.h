@@ -6,6 +6,8 @@
 #include <afx/DC.h>
 #include <afx/UserException.h>
 #include <afx/CmdTarget.h>
+#include <afx/CmdUI.h>
+#include <afx/Menu.h>
 #include <afx/Wnd.h>
 #include <afx/Dialog.h>
 #include <afx/WinApp.h>

@@ -12,6 +12,8 @@ struct AFX_THREAD_STATE
     HHOOK m_hHookOldCbtFilter = NULL;
     MSG m_lastSentMsg = {};             // the message the innermost handler is processing
     MSG m_msgCur = {};                  // the message the pump retrieved last
+    POINT m_ptCursorLast = { -1, -1 };  // where the last mouse move was: a repeat is no activity
+    UINT m_nMsgLast = 0;
     CWinThread* m_pCurrentThread = NULL;
     HWND m_hLockoutNotifyWindow = NULL;
     HWND m_hWndToolTip = NULL;          // the thread's shared tool-tip control

@@ -46,8 +46,13 @@ BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void
     case AfxSigNotify_EX:
         return (pTarget->*As<PFNNOTIFY_EX>(pfn))(nID, pNotify->pNMHDR, pNotify->pResult);
     case AfxSigCmdUI:
-        (pTarget->*As<PFNCMDUI>(pfn))(static_cast<CCmdUI*>(pExtra));
-        return TRUE;
+    {
+        // The handler may hand the item on to the next target with ContinueRouting.
+        CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
+        pCmdUI->m_bContinueRouting = FALSE;
+        (pTarget->*As<PFNCMDUI>(pfn))(pCmdUI);
+        return !pCmdUI->m_bContinueRouting;
+    }
     default:
         (void)nCode;
         return FALSE;

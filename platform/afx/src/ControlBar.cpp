@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_NCPAINT()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar()
@@ -233,4 +234,20 @@ void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     CWnd::OnLButtonDblClk(nFlags, point);
+}
+
+void CControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    UpdateDialogControls(reinterpret_cast<CWnd*>(pTarget), bDisableIfNoHndler);
+}
+
+LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    // The bar's commands go where its notifications go: to its owner.
+    if (GetStyle() & WS_VISIBLE)
+    {
+        if (CWnd* pTarget = GetOwner())
+            OnUpdateCmdUI(reinterpret_cast<CFrameWnd*>(pTarget), static_cast<BOOL>(wParam));
+    }
+    return 0;
 }

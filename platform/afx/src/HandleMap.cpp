@@ -69,6 +69,8 @@ void AFXAPI AfxDeleteTempMaps()
         pMap->DeleteTemp();
     if (CHandleMap* pMap = afxMapHIMAGELIST())
         pMap->DeleteTemp();
+    if (CHandleMap* pMap = afxMapHMENU())
+        pMap->DeleteTemp();
     if (CHandleMap* pMap = afxMapHWND())
         pMap->DeleteTemp();
 }

@@ -447,3 +447,49 @@ void CToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
     if (m_hWnd != NULL && ((dwOldStyle ^ dwNewStyle) & CBRS_ORIENT_ANY) != 0)
         LayoutButtons(IsHorz());
 }
+
+namespace
+{
+// The update item of one toolbar button: state changes go to the button, not to the bar window.
+class CToolCmdUI : public CCmdUI
+{
+public:
+    virtual void Enable(BOOL bOn)
+    {
+        m_bEnableChanged = TRUE;
+        CToolBar* pToolBar = static_cast<CToolBar*>(m_pOther);
+        UINT nNewStyle = pToolBar->GetButtonStyle(static_cast<int>(m_nIndex)) & ~TBBS_DISABLED;
+        if (!bOn)
+            nNewStyle = (nNewStyle | TBBS_DISABLED) & ~TBBS_PRESSED;
+        pToolBar->SetButtonStyle(static_cast<int>(m_nIndex), nNewStyle);
+    }
+    virtual void SetCheck(int nCheck)
+    {
+        CToolBar* pToolBar = static_cast<CToolBar*>(m_pOther);
+        UINT nNewStyle = pToolBar->GetButtonStyle(static_cast<int>(m_nIndex)) & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
+        if (nCheck == 1)
+            nNewStyle |= TBBS_CHECKED;
+        else if (nCheck == 2)
+            nNewStyle |= TBBS_INDETERMINATE;
+        pToolBar->SetButtonStyle(static_cast<int>(m_nIndex), nNewStyle | TBBS_CHECKBOX);
+    }
+    virtual void SetText(LPCTSTR)
+    {
+    }
+};
+}
+
+void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    CToolCmdUI state;
+    state.m_pOther = this;
+    state.m_nIndexMax = static_cast<UINT>(GetCount());
+    CCmdTarget* pCmdTarget = reinterpret_cast<CWnd*>(pTarget);
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
+    {
+        state.m_nID = GetItemID(static_cast<int>(state.m_nIndex));
+        if (state.m_nID != ID_SEPARATOR)
+            state.DoUpdate(pCmdTarget, bDisableIfNoHndler);
+    }
+    CControlBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
+}

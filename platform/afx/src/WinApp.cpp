@@ -57,10 +57,14 @@ CWinApp* AFXAPI AfxGetApp()
 
 CWinThread* AFXAPI AfxGetThread()
 {
+    // The application is the thread object of the thread that made it; a thread started
+    // without a framework thread object has none.
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState->m_pCurrentThread != NULL)
         return pState->m_pCurrentThread;
-    return g_pApp;
+    if (g_pApp != NULL && g_pApp->m_nThreadID == ::GetCurrentThreadId())
+        return g_pApp;
+    return NULL;
 }
 
 CWnd* AFXAPI AfxGetMainWnd()
@@ -198,36 +202,61 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 {
-    // Painting and the caret's blink do not count as activity that restarts idle work.
-    return pMsg->message != WM_PAINT && pMsg->message != WM_SYSTIMER;
+    // Painting, the caret's blink and a mouse that did not move are no activity that calls for
+    // idle work again.
+    if (pMsg->message == WM_PAINT || pMsg->message == WM_SYSTIMER)
+        return FALSE;
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
+    {
+        AFX_THREAD_STATE* pState = AfxGetThreadState();
+        if (pState->m_nMsgLast == pMsg->message && pState->m_ptCursorLast.x == pMsg->pt.x &&
+            pState->m_ptCursorLast.y == pMsg->pt.y)
+            return FALSE;
+        pState->m_ptCursorLast = pMsg->pt;
+        pState->m_nMsgLast = pMsg->message;
+    }
+    return TRUE;
 }
 
 BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0)
-        AfxDeleteTempMaps();
-    return FALSE;
+        UpdateMainWindowCmdUI();
+    else if (lCount == 1)
+        AfxDeleteTempMaps();    // nothing of this round's messages holds a temporary any more
+    return lCount <= 1;
+}
+
+void CWinThread::UpdateMainWindowCmdUI()
+{
+    CWnd* pMainWnd = m_pMainWnd;
+    if (pMainWnd == NULL || pMainWnd->m_hWnd == NULL || !pMainWnd->IsWindowVisible())
+        return;
+    AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+    pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
 }
 
 int CWinThread::Run()
 {
+    BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
+    MSG msg;
     for (;;)
     {
-        MSG msg;
-        while (!::PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE))
+        while (bIdle && !::PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE))
         {
             if (!OnIdle(lIdleCount++))
-                break;
+                bIdle = FALSE;
         }
-        if (!::PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE))
-            ::WaitMessage();
         do
         {
             if (!PumpMessage())
                 return ExitInstance();
             if (IsIdleMessage(&m_msgCur))
+            {
+                bIdle = TRUE;
                 lIdleCount = 0;
+            }
         } while (::PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE));
     }
 }

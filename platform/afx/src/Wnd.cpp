@@ -210,7 +210,8 @@ LRESULT DispatchWindowMessage(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT m
         (pWnd->*As<PFN_vbNCCALC>(pfn))(static_cast<BOOL>(wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
         return 0;
     case AfxSig_vwl:
-        (pWnd->*As<PFN_vwl>(pfn))(LOWORD(wParam), lParam);
+        // WM_PARENTNOTIFY keeps the child's id in the high word for creation and destruction.
+        (pWnd->*As<PFN_vwl>(pfn))(static_cast<UINT>(wParam), lParam);
         return 0;
     default:
         return 0;
@@ -245,12 +246,12 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
 CWnd::CWnd()
-    : m_hWnd(NULL), m_pfnSuper(NULL), m_nFlags(0), m_nModalResult(0)
+    : m_hWnd(NULL), m_pfnSuper(NULL), m_hWndOwner(NULL), m_nFlags(0), m_nModalResult(0)
 {
 }
 
 CWnd::CWnd(HWND hWnd)
-    : m_hWnd(hWnd), m_pfnSuper(NULL), m_nFlags(0), m_nModalResult(0)
+    : m_hWnd(hWnd), m_pfnSuper(NULL), m_hWndOwner(NULL), m_nFlags(0), m_nModalResult(0)
 {
 }
 
@@ -309,9 +310,10 @@ HWND CWnd::GetSafeHwnd() const
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
+    // No background brush: the window paints all of itself, so erasing first would only flicker;
+    // a resize repaints the whole client.
     if (cs.lpszClass == NULL)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(NULL, IDC_ARROW),
-            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(NULL, IDC_ARROW));
     return TRUE;
 }
 
@@ -690,11 +692,6 @@ void CWnd::DoDataExchange(CDataExchange*)
 {
 }
 
-INT_PTR CWnd::OnToolHitTest(CPoint, TOOLINFO*) const
-{
-    return -1;
-}
-
 void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT)
 {
     ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, GetExStyle());
@@ -795,4 +792,31 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     }
     pState->m_hLockoutNotifyWindow = hWndOldLockout;
     return bOK;
+}
+
+namespace
+{
+// Check boxes and radio buttons keep their state for the user: they have no command to miss.
+bool IsCommandButton(HWND hWnd)
+{
+    if (!(::SendMessageW(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+        return false;
+    UINT nType = static_cast<UINT>(::GetWindowLongPtrW(hWnd, GWL_STYLE) & BS_TYPEMASK);
+    return nType != BS_AUTOCHECKBOX && nType != BS_CHECKBOX && nType != BS_AUTO3STATE &&
+        nType != BS_3STATE && nType != BS_AUTORADIOBUTTON && nType != BS_RADIOBUTTON;
+}
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        state.m_nID = static_cast<UINT>(::GetDlgCtrlID(hWndChild));
+        state.m_pOther = FromHandle(hWndChild);
+        // This window's own handlers first, without routing them further.
+        if (CWnd::OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, NULL))
+            continue;
+        state.DoUpdate(pTarget, bDisableIfNoHndler && IsCommandButton(hWndChild));
+    }
 }

@@ -35,22 +35,37 @@ int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int nID) { return static_cast<int>(::SetWindowLongPtrW(m_hWnd, GWLP_ID, nID)); }
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
 CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
-CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
-void CWnd::SetOwner(CWnd* pOwnerWnd) { ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pOwnerWnd->GetSafeHwnd())); }
+CWnd* CWnd::GetOwner() const
+{
+    return m_hWndOwner != NULL ? FromHandle(m_hWndOwner) : GetParent();
+}
+
+void CWnd::SetOwner(CWnd* pOwnerWnd)
+{
+    m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL;
+}
+
+HWND AFXAPI AfxGetParentOwner(HWND hWnd)
+{
+    if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd))
+        return pWnd->GetOwner()->GetSafeHwnd();
+    // For a popup ::GetParent answers its owner.
+    return ::GetParent(hWnd);
+}
 
 CWnd* CWnd::GetTopLevelParent() const
 {
-    if (m_hWnd == NULL)
+    if (GetSafeHwnd() == NULL)
         return NULL;
     HWND hWnd = m_hWnd;
-    while (HWND hWndParent = (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : NULL)
-        hWnd = hWndParent;
+    while (HWND hWndNext = AfxGetParentOwner(hWnd))
+        hWnd = hWndNext;
     return FromHandle(hWnd);
 }
 
 CWnd* CWnd::GetParentOwner() const
 {
-    if (m_hWnd == NULL)
+    if (GetSafeHwnd() == NULL)
         return NULL;
     HWND hWnd = m_hWnd;
     while (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD)
@@ -60,6 +75,16 @@ CWnd* CWnd::GetParentOwner() const
             break;
         hWnd = hWndParent;
     }
+    return FromHandle(hWnd);
+}
+
+CWnd* CWnd::GetTopLevelOwner() const
+{
+    if (GetSafeHwnd() == NULL)
+        return NULL;
+    HWND hWnd = m_hWnd;
+    while (HWND hWndOwner = ::GetWindow(hWnd, GW_OWNER))
+        hWnd = hWndOwner;
     return FromHandle(hWnd);
 }
 

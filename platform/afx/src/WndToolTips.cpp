@@ -27,6 +27,26 @@ HWND ThreadToolTip()
     return pState->m_hWndToolTip;
 }
 
+// The visible child whose window rectangle holds a client point of hWnd, disabled ones included
+// (they get no mouse messages of their own, so the system's hit testing would pass them by);
+// children without an id of their own (labels) are no tools.
+HWND ChildToolFromPoint(HWND hWnd, POINT point)
+{
+    ::ClientToScreen(hWnd, &point);
+    for (HWND hWndChild = ::GetWindow(hWnd, GW_CHILD); hWndChild != NULL;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        if (static_cast<WORD>(::GetDlgCtrlID(hWndChild)) == 0xFFFF ||
+            !(::GetWindowLongPtrW(hWndChild, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        RECT rect;
+        ::GetWindowRect(hWndChild, &rect);
+        if (::PtInRect(&rect, point))
+            return hWndChild;
+    }
+    return NULL;
+}
+
 void RemoveLastTool(AFX_THREAD_STATE* pState)
 {
     if (pState->m_nLastHit != -1 && pState->m_hWndToolTip != NULL)
@@ -103,9 +123,11 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     if (nHit == -1)
         return;
 
-    // Relay the message as if it were addressed to the tool's window.
+    // Relay the message as if it were addressed to the tool's window; a tool that is a window
+    // is hit by messages of that window.
     MSG msgRelay = *pMsg;
-    HWND hWndTool = pState->m_lastInfo.hwnd;
+    HWND hWndTool = (pState->m_lastInfo.uFlags & TTF_IDISHWND) != 0
+        ? reinterpret_cast<HWND>(pState->m_lastInfo.uId) : pState->m_lastInfo.hwnd;
     if (msgRelay.hwnd != hWndTool && msgRelay.message != WM_NCMOUSEMOVE)
     {
         CPoint pt(GET_X_LPARAM(msgRelay.lParam), GET_Y_LPARAM(msgRelay.lParam));
@@ -114,4 +136,21 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         msgRelay.hwnd = hWndTool;
     }
     ::SendMessageW(hWndTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msgRelay));
+}
+
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    HWND hWndChild = ChildToolFromPoint(m_hWnd, point);
+    if (hWndChild == NULL)
+        return -1;
+    if (pTI != NULL)
+    {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = reinterpret_cast<UINT_PTR>(hWndChild);
+        pTI->uFlags |= TTF_IDISHWND;
+        pTI->lpszText = LPSTR_TEXTCALLBACK;
+        if (!(::SendMessageW(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+            pTI->uFlags |= TTF_NOTBUTTON | TTF_CENTERTIP;
+    }
+    return ::GetDlgCtrlID(hWndChild);
 }

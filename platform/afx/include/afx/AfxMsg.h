@@ -108,6 +108,9 @@
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
     { WM_COMMAND, CN_UPDATE_COMMAND_UI, (WORD)(id), (WORD)(id), AfxSigCmdUI, \
       (AFX_PMSG)(static_cast< void (AFX_MSG_CALL CCmdTarget::*)(CCmdUI*) >(memberFxn)) },
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
+    { WM_COMMAND, CN_UPDATE_COMMAND_UI, (WORD)(id), (WORD)(idLast), AfxSigCmdUI, \
+      (AFX_PMSG)(static_cast< void (AFX_MSG_CALL CCmdTarget::*)(CCmdUI*) >(memberFxn)) },
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \
     { WM_COMMAND, (WORD)(wNotifyCode), (WORD)(id), (WORD)(id), AfxSigCmd_v, static_cast<AFX_PMSG>(memberFxn) },
 #define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn) \

@@ -49,6 +49,9 @@ struct AFX_CMDHANDLERINFO
 #define WM_QUERYAFXWNDPROC 0x0360
 // Posted to a modal loop to run its idle work; never dispatched.
 #define WM_KICKIDLE 0x036A
+// Sent to the main window and its descendants when the thread goes idle; wParam says whether
+// commands without a handler are disabled.
+#define WM_IDLEUPDATECMDUI 0x0363
 // The caret blink timer.
 #define WM_SYSTIMER 0x0118
 

@@ -98,6 +98,10 @@ public:
     virtual void DrawBorders(CDC* pDC, CRect& rect);
     virtual void DrawGripper(CDC* pDC, const CRect& rect);
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
+    // Runs the update handlers of pTarget for the bar's items. The target is the bar's owner
+    // window (this layer has no frame class; the pointer only carries the owner through). The
+    // base updates the bar's child controls.
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PostNcDestroy();       // deletes the object when m_bAutoDelete is set
@@ -123,6 +127,7 @@ protected:
     afx_msg void OnNcPaint();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -44,8 +44,9 @@ AFX_API CHandleMap* AFXAPI afxMapHWND(BOOL bCreate = FALSE);
 AFX_API CHandleMap* AFXAPI afxMapHDC(BOOL bCreate = FALSE);
 AFX_API CHandleMap* AFXAPI afxMapHGDIOBJ(BOOL bCreate = FALSE);
 AFX_API CHandleMap* AFXAPI afxMapHIMAGELIST(BOOL bCreate = FALSE);
+AFX_API CHandleMap* AFXAPI afxMapHMENU(BOOL bCreate = FALSE);
 
-// Deletes the calling thread's temporary wrappers (windows, DCs, GDI objects, image lists). The
+// Deletes the calling thread's temporary wrappers (windows, DCs, GDI objects, image lists, menus). The
 // message pump does this when the thread goes idle; a temporary pointer must not be kept past that.
 AFX_API void AFXAPI AfxDeleteTempMaps();
 

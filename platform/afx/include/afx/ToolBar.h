@@ -85,6 +85,8 @@ public:
     // The command id of the button at a client point, -1 elsewhere; fills pTI for a tool tip.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
+    // Enables and checks each button by the target's update handlers.
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
     virtual ~CToolBar();

@@ -30,6 +30,8 @@ public:
     virtual int Run();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL PumpMessage();
+    // Count 0 updates the command user interface, 1 frees the temporary handle objects; TRUE
+    // asks for another call.
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL IsIdleMessage(MSG* pMsg);
     virtual int ExitInstance();
@@ -37,6 +39,11 @@ public:
     virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
     virtual ~CWinThread();
+
+// Implementation
+protected:
+    // Sends WM_IDLEUPDATECMDUI to a visible main window and its framework descendants.
+    void UpdateMainWindowCmdUI();
 };
 
 class AFX_API CWinApp : public CWinThread

@@ -29,6 +29,11 @@ struct CCreateContext;
 #define MLF_NOKICKIDLE  0x0002  // no WM_KICKIDLE to the window
 #define MLF_SHOWONIDLE  0x0004  // show the window once the queue first goes idle
 
+// The framework's own tool flag: the tool is no button, so a press over it shows no help.
+#ifndef TTF_NOTBUTTON
+#define TTF_NOTBUTTON 0x80000000L
+#endif
+
 class AFX_API CWnd : public CCmdTarget
 {
     DECLARE_DYNCREATE(CWnd)
@@ -74,10 +79,11 @@ public:
     int SetDlgCtrlID(int nID);
     CWnd* GetParent() const;
     CWnd* SetParent(CWnd* pWndNewParent);
-    CWnd* GetOwner() const;
-    void SetOwner(CWnd* pOwnerWnd);
-    CWnd* GetTopLevelParent() const;
-    CWnd* GetParentOwner() const;
+    CWnd* GetOwner() const;             // the owner SetOwner recorded, else the parent
+    void SetOwner(CWnd* pOwnerWnd);     // records the owner in the object only
+    CWnd* GetTopLevelParent() const;    // follows parents and the owners of popups to the end
+    CWnd* GetParentOwner() const;       // the nearest ancestor that is not a child window
+    CWnd* GetTopLevelOwner() const;
     CWnd* GetDlgItem(int nID) const;
     void GetDlgItem(int nID, HWND* phWnd) const;
     CWnd* GetWindow(UINT nCmd) const;
@@ -178,6 +184,8 @@ public:
     // Fills list and combo boxes from RT_DLGINIT data; FALSE when a control refused a string.
     BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     BOOL ExecuteDlgInit(LPVOID lpResource);
+    // Runs the update handlers of pTarget (and of this window) for every child control.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
     BOOL IsDialogMessage(LPMSG lpMsg);
     BOOL SetWindowContextHelpId(DWORD dwContextHelpId);
@@ -218,6 +226,7 @@ public:
 
 // Implementation
     WNDPROC m_pfnSuper;     // window procedure that runs below ours once subclassed
+    HWND m_hWndOwner;       // owner set by SetOwner; NULL means the parent
     UINT m_nFlags;          // WF_* flags
     int m_nModalResult;
 
@@ -303,6 +312,9 @@ private:
 // The framework's window procedure: every window with a permanent CWnd runs through it.
 AFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 AFX_API WNDPROC AFXAPI AfxGetAfxWndProc();
+// The owner of a framework window as the framework sees it, else the parent of a child and the
+// owner of a popup.
+AFX_API HWND AFXAPI AfxGetParentOwner(HWND hWnd);
 AFX_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 // Attaches the next window created on this thread to pWnd (before it receives WM_NCCREATE).
