@@ -147,9 +147,15 @@ CWinThread::~CWinThread()
 {
 }
 
+// The in-place active window, else the main window, else whatever window of this thread the user
+// works in: a box or dialog owned by the result is modal to what the user sees.
 CWnd* CWinThread::GetMainWnd()
 {
-    return m_pActiveWnd != NULL ? m_pActiveWnd : m_pMainWnd;
+    if (m_pActiveWnd != NULL)
+        return m_pActiveWnd;
+    if (m_pMainWnd != NULL)
+        return m_pMainWnd;
+    return CWnd::GetActiveWindow();
 }
 
 BOOL CWinThread::InitInstance()
