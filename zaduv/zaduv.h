@@ -12,5 +12,6 @@
 #include "patientlist/FilterEdit.h"
 #include "patientlist/PatientListCtrl.h"
 #include "dialogs/DialogEx.h"
+#include "dialogs/DlgDefaultButton.h"
 
 #endif
