@@ -13,5 +13,6 @@
 #include "patientlist/PatientListCtrl.h"
 #include "dialogs/DialogEx.h"
 #include "dialogs/DlgDefaultButton.h"
+#include "dialogs/ResizableDialog.h"
 
 #endif
