@@ -55,28 +55,6 @@ bool ParsePlacement(LPCWSTR lpsz, int (&anValues)[6])
     }
     return true;
 }
-
-// A placement whose rectangle lies on no monitor (one that was unplugged) is moved into the
-// work area of the nearest one, as Windows documents for SetWindowPlacement. The normal
-// position is in workspace coordinates: relative to the primary monitor's work area.
-void KeepOnAMonitor(RECT& rect)
-{
-    RECT rcPrimaryWork = {};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcPrimaryWork, 0);
-    CRect rcScreen(rect);
-    rcScreen.OffsetRect(rcPrimaryWork.left, rcPrimaryWork.top);
-    if (::MonitorFromRect(&rcScreen, MONITOR_DEFAULTTONULL) != NULL)
-        return;
-    MONITORINFO info = { sizeof(MONITORINFO) };
-    if (!::GetMonitorInfoW(::MonitorFromRect(&rcScreen, MONITOR_DEFAULTTONEAREST), &info))
-        return;
-    const RECT& rcWork = info.rcWork;
-    int x = std::max<int>(rcWork.left, std::min<int>(rcScreen.left, rcWork.right - rcScreen.Width()));
-    int y = std::max<int>(rcWork.top, std::min<int>(rcScreen.top, rcWork.bottom - rcScreen.Height()));
-    rcScreen.OffsetRect(x - rcScreen.left, y - rcScreen.top);
-    rcScreen.OffsetRect(-rcPrimaryWork.left, -rcPrimaryWork.top);
-    rect = rcScreen;
-}
 }
 
 BEGIN_MESSAGE_MAP(CResizableDialog, CSkinDialog)
@@ -334,7 +312,7 @@ void CResizableDialog::LoadWindowRect()
     wp.rcNormalPosition.bottom = anValues[3];
     wp.showCmd = static_cast<UINT>(anValues[4]);
     wp.flags = static_cast<UINT>(anValues[5]);
-    KeepOnAMonitor(wp.rcNormalPosition);
+    // A rectangle left on a monitor that is gone is brought back into view by the platform.
     SetWindowPlacement(&wp);
 }
 
