@@ -13,5 +13,8 @@
 #include "patientlist/FilterListener.h"
 #include "patientlist/FilterEdit.h"
 #include "patientlist/PatientListCtrl.h"
+#include "dialogs/DialogEx.h"
+#include "dialogs/DlgDefaultButton.h"
+#include "dialogs/ResizableDialog.h"
 
 #endif

@@ -267,6 +267,15 @@ BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
     return TRUE;
 }
 
+int CWnd::GetScrollLimit(int nBar)
+{
+    SCROLLINFO info = {};
+    if (!GetScrollInfo(nBar, &info, SIF_RANGE | SIF_PAGE))
+        return 0;
+    // With a page the thumb covers, the last reachable position is a page short of the end.
+    return info.nMax - (info.nPage > 1 ? static_cast<int>(info.nPage) - 1 : 0);
+}
+
 void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow); }
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const { return ::SendMessageW(m_hWnd, message, wParam, lParam); }
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const { return ::PostMessageW(m_hWnd, message, wParam, lParam); }

@@ -173,6 +173,7 @@ public:
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    int GetScrollLimit(int nBar);   // the largest position the user can scroll to
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
