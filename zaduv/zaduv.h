@@ -12,5 +12,6 @@
 #include "patientlist/FilterEdit.h"
 #include "patientlist/PatientListCtrl.h"
 #include "imaging/PreviewCtrl.h"
+#include "imaging/BitmapFader.h"
 
 #endif

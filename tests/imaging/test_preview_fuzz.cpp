@@ -92,7 +92,9 @@ protected:
         ASSERT_EQ(0, AfxGetApp()->m_nWaitCursorCount);
         const bool bWineKeepsItOpen = RunningOnWine() && nResult == 0;
         if (!bWineKeepsItOpen)
+        {
             ASSERT_TRUE(::DeleteFileW(strPath.c_str())) << lpszFormat << " case " << nCase << " left the file open";
+        }
     }
 
     CScratchFolder m_folder;
