@@ -13,5 +13,6 @@
 #include "patientlist/PatientListCtrl.h"
 #include "imaging/PreviewCtrl.h"
 #include "imaging/BitmapFader.h"
+#include "imaging/AniCursor.h"
 
 #endif
