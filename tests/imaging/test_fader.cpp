@@ -251,15 +251,17 @@ TEST_F(FaderTest, WithoutLayersDrawPaintsNothingAndOnTimerOnlyInvalidates)
     EXPECT_TRUE(::GetUpdateRect(m_host.m_hWnd, NULL, FALSE));
 }
 
+// The worker runs from before the first round of the window's thread until after its last.
 TEST_F(FaderTest, AWorkerSettingBitmapsWhileTheWindowFadesAndDrawsNeverTearsTheLayers)
 {
     m_pFader->SetBitmap(IDB_RED);
-    std::atomic<bool> bDone(false);
-    std::thread worker([this, &bDone] {
+    std::atomic<bool> bStop(false);
+    std::atomic<int> nWorkerCalls(0);
+    std::thread worker([this, &bStop, &nWorkerCalls] {
         DWORD pixels[4 * 4] = {};
         GpBitmap* pBitmap = NULL;
         DllExports::GdipCreateBitmapFromScan0(4, 4, 16, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels), &pBitmap);
-        for (int i = 0; i < 3000; ++i)
+        for (int i = 0; !bStop; ++i, ++nWorkerCalls)
         {
             if (i % 2 == 0)
                 m_pFader->SetBitmap(IDB_GREEN);
@@ -267,22 +269,24 @@ TEST_F(FaderTest, AWorkerSettingBitmapsWhileTheWindowFadesAndDrawsNeverTearsTheL
                 m_pFader->SetBitmap(pBitmap);
         }
         DllExports::GdipDisposeImage(pBitmap);
-        bDone = true;
     });
+    while (nWorkerCalls == 0)
+        std::this_thread::yield();
     CDibSurface surface(40, 40, RGB(255, 255, 255));
     GpGraphics* pGraphics = NULL;
     DllExports::GdipCreateFromHDC(surface.DC().GetSafeHdc(), &pGraphics);
-    int nRounds = 0;
     bool bWellFormed = true;
-    for (; !bDone || nRounds < 10; ++nRounds)
+    for (int nRound = 0; nRound < 2000; ++nRound)
     {
-        m_pFader->FadeTo(nRounds % 2 == 0 ? IDB_BLUE : IDB_RED);
+        m_pFader->FadeTo(nRound % 2 == 0 ? IDB_BLUE : IDB_RED);
         m_pFader->OnTimer();
         m_pFader->Draw(*pGraphics, CRect(0, 0, 40, 40));
         bWellFormed = bWellFormed && m_pFader->IsWellFormed();
     }
+    const int nCallsDuringRounds = nWorkerCalls;
+    bStop = true;
     worker.join();
     DllExports::GdipDeleteGraphics(pGraphics);
     EXPECT_TRUE(bWellFormed);
-    EXPECT_GT(nRounds, 10);
+    EXPECT_GT(nCallsDuringRounds, 1);
 }
