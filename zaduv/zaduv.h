@@ -16,5 +16,8 @@
 #include "dialogs/DialogEx.h"
 #include "dialogs/DlgDefaultButton.h"
 #include "dialogs/ResizableDialog.h"
+#include "imaging/PreviewCtrl.h"
+#include "imaging/BitmapFader.h"
+#include "imaging/AniCursor.h"
 
 #endif

@@ -1,0 +1,292 @@
+// CBitmapFader in a host window: the fade schedule tick by tick, the real 50 ms timer 2 on the
+// host, drawn pixels at known steps, and SetBitmap from a worker thread while the window's
+// thread fades and draws.
+
+#include <gtest/gtest.h>
+
+#include <zaduv.h>
+#include <gdiplus.h>
+
+#include "DibSurface.h"
+#include "HostWindow.h"
+#include "MessagePump.h"
+
+#include <atomic>
+#include <thread>
+#include <utility>
+#include <vector>
+
+using namespace zaduv_test;
+using namespace Gdiplus;
+
+namespace
+{
+// Generated resources of the test executable: 8 x 8 solid bitmaps.
+const UINT IDB_RED = 201;
+const UINT IDB_GREEN = 202;
+const UINT IDB_BLUE = 203;
+
+typedef std::vector<std::pair<UINT, int>> CLayers;     // (nBitmapId, nStep), bottom first
+
+class CFaderProbe : public CBitmapFader
+{
+public:
+    using CBitmapFader::CBitmapFader;
+    using CBitmapFader::DeleteAllBitmaps;
+
+    CLayers Layers()
+    {
+        CSingleLock lock(&m_csFadeSteps, TRUE);
+        CLayers layers;
+        for (POSITION pos = m_listFadeSteps.GetHeadPosition(); pos != NULL;)
+        {
+            const SFadeStep& step = m_listFadeSteps.GetNext(pos);
+            layers.emplace_back(step.nBitmapId, step.nStep);
+        }
+        return layers;
+    }
+
+    // One or more layers, steps 1 to 10, never rising from bottom to top.
+    bool IsWellFormed()
+    {
+        CLayers layers = Layers();
+        for (size_t i = 0; i < layers.size(); ++i)
+        {
+            if (layers[i].second < 1 || layers[i].second > 10 || (i > 0 && layers[i].second > layers[i - 1].second))
+                return false;
+        }
+        return !layers.empty();
+    }
+};
+
+// A host that forwards its fade timer as a host must.
+class CFaderHost : public CHostWindow
+{
+public:
+    CFaderProbe* m_pFader = nullptr;
+    int m_nTicks = 0;
+
+protected:
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        if (nIDEvent == CBitmapFader::m_ciFaderTimerId && m_pFader != nullptr)
+        {
+            ++m_nTicks;
+            m_pFader->OnTimer();
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFaderHost, CHostWindow)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+class FaderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateHost(200, 100));
+        m_pFader.reset(new CFaderProbe(m_host.m_hWnd));
+    }
+
+    void TearDown() override
+    {
+        m_host.m_pFader = nullptr;
+        ::KillTimer(m_host.m_hWnd, CBitmapFader::m_ciFaderTimerId);
+        m_pFader.reset();
+        m_host.DestroyWindow();
+        PumpPending();
+    }
+
+    void Tick(int nTicks)
+    {
+        while (nTicks-- > 0)
+            m_pFader->OnTimer();
+    }
+
+    // True when timer 2 was running on the host (it is not afterwards).
+    bool TimerWasRunning() { return ::KillTimer(m_host.m_hWnd, CBitmapFader::m_ciFaderTimerId) != FALSE; }
+
+    // The fader drawn into rect of a white surface.
+    CCapturedImage DrawOnWhite(const CRect& rect, int cx = 320, int cy = 220)
+    {
+        CDibSurface surface(cx, cy, RGB(255, 255, 255));
+        GpGraphics* pGraphics = NULL;
+        EXPECT_EQ(Ok, DllExports::GdipCreateFromHDC(surface.DC().GetSafeHdc(), &pGraphics));
+        m_pFader->Draw(*pGraphics, rect);
+        DllExports::GdipDeleteGraphics(pGraphics);
+        return surface.Capture();
+    }
+
+    CFaderHost m_host;
+    std::unique_ptr<CFaderProbe> m_pFader;
+};
+
+bool Near(COLORREF crActual, COLORREF crExpected, int nTolerance)
+{
+    return abs(GetRValue(crActual) - GetRValue(crExpected)) <= nTolerance
+        && abs(GetGValue(crActual) - GetGValue(crExpected)) <= nTolerance
+        && abs(GetBValue(crActual) - GetBValue(crExpected)) <= nTolerance;
+}
+}
+
+TEST_F(FaderTest, FadeToOnAnEmptyFaderShowsAtOnceAndItsTimerStopsAtTheFirstTick)
+{
+    m_host.m_pFader = m_pFader.get();
+    m_pFader->FadeTo(IDB_RED);
+    EXPECT_EQ(CLayers({ { IDB_RED, 10 } }), m_pFader->Layers());
+    ASSERT_TRUE(PumpUntil([this] { return m_host.m_nTicks >= 1; }, 2000));
+    PumpFor(250);
+    EXPECT_EQ(1, m_host.m_nTicks);
+    EXPECT_FALSE(TimerWasRunning());
+}
+
+TEST_F(FaderTest, FadeToTheIdShownAloneDoesNothing)
+{
+    m_pFader->SetBitmap(IDB_RED);
+    m_pFader->FadeTo(IDB_RED);
+    EXPECT_EQ(CLayers({ { IDB_RED, 10 } }), m_pFader->Layers());
+    EXPECT_FALSE(TimerWasRunning());
+}
+
+TEST_F(FaderTest, OverlappingFadesDropEachLayerOnceTheOneAboveIsOpaque)
+{
+    m_pFader->SetBitmap(IDB_RED);
+    m_pFader->FadeTo(IDB_GREEN);
+    Tick(2);
+    m_pFader->FadeTo(IDB_BLUE);
+    EXPECT_EQ(CLayers({ { IDB_RED, 10 }, { IDB_GREEN, 3 }, { IDB_BLUE, 1 } }), m_pFader->Layers());
+    Tick(7);
+    EXPECT_EQ(CLayers({ { IDB_GREEN, 10 }, { IDB_BLUE, 8 } }), m_pFader->Layers());
+    Tick(2);
+    EXPECT_EQ(CLayers({ { IDB_BLUE, 10 } }), m_pFader->Layers());
+    EXPECT_FALSE(TimerWasRunning());
+}
+
+TEST_F(FaderTest, AFadeOfOnePictureTakesNineTicksOnTheRealTimer)
+{
+    m_host.m_pFader = m_pFader.get();
+    m_pFader->SetBitmap(IDB_RED);
+    m_pFader->FadeTo(IDB_BLUE);
+    ASSERT_TRUE(PumpUntil([this] { return m_pFader->Layers().size() == 1; }, 3000));
+    PumpFor(150);
+    EXPECT_EQ(9, m_host.m_nTicks);
+    EXPECT_EQ(CLayers({ { IDB_BLUE, 10 } }), m_pFader->Layers());
+}
+
+TEST_F(FaderTest, SetBitmapDuringAFadeShowsItAloneAndTheNextTickStopsTheTimer)
+{
+    m_pFader->SetBitmap(IDB_RED);
+    m_pFader->FadeTo(IDB_GREEN);
+    Tick(1);
+    m_pFader->SetBitmap(IDB_BLUE);
+    EXPECT_EQ(CLayers({ { IDB_BLUE, 10 } }), m_pFader->Layers());
+    ::ValidateRect(m_host.m_hWnd, NULL);
+    Tick(1);
+    EXPECT_FALSE(TimerWasRunning());
+    EXPECT_TRUE(::GetUpdateRect(m_host.m_hWnd, NULL, FALSE));
+}
+
+TEST_F(FaderTest, DrawUsesOnlyTheSizeOfTheRectangle)
+{
+    m_pFader->SetBitmap(IDB_RED);
+    CCapturedImage image = DrawOnWhite(CRect(100, 100, 300, 200));
+    // Stretching 8 x 8 pixels blends the last source pixel towards the edge; the middle is pure.
+    EXPECT_PIXEL(image, 20, 20, RGB(255, 0, 0));
+    EXPECT_PIXEL(image, 150, 70, RGB(255, 0, 0));
+    EXPECT_PIXEL(image, 201, 50, RGB(255, 255, 255));
+    EXPECT_PIXEL(image, 100, 101, RGB(255, 255, 255));
+    EXPECT_PIXEL(image, 250, 150, RGB(255, 255, 255));
+}
+
+TEST_F(FaderTest, ALayerAtStepFiveIsDrawnWithHalfItsAlpha)
+{
+    m_pFader->SetBitmap(IDB_RED);
+    m_pFader->FadeTo(IDB_BLUE);
+    Tick(4);
+    ASSERT_EQ(CLayers({ { IDB_RED, 10 }, { IDB_BLUE, 5 } }), m_pFader->Layers());
+    COLORREF cr = DrawOnWhite(CRect(0, 0, 100, 100)).Pixel(50, 50);
+    EXPECT_TRUE(Near(cr, RGB(128, 0, 128), 2)) << ColorName(cr);
+}
+
+// Bitmap objects are copied: the caller may release its own at once.
+TEST_F(FaderTest, EveryFormOfSetBitmapShowsItsPictureAndAMissingOneDrawsNothing)
+{
+    m_pFader->SetBitmap(IDB_GREEN);
+    EXPECT_PIXEL(DrawOnWhite(CRect(0, 0, 40, 40)), 20, 20, RGB(0, 255, 0));
+
+    DWORD pixels[16 * 16];
+    std::fill(std::begin(pixels), std::end(pixels), 0xFF0000FF);
+    GpBitmap* pBitmap = NULL;
+    ASSERT_EQ(Ok, DllExports::GdipCreateBitmapFromScan0(16, 16, 64, PixelFormat32bppARGB,
+        reinterpret_cast<BYTE*>(pixels), &pBitmap));
+    m_pFader->SetBitmap(pBitmap);
+    DllExports::GdipDisposeImage(pBitmap);
+    std::fill(std::begin(pixels), std::end(pixels), 0);
+    EXPECT_PIXEL(DrawOnWhite(CRect(0, 0, 40, 40)), 20, 20, RGB(0, 0, 255));
+
+    {
+        CDibSurface source(16, 16, RGB(10, 200, 30));
+        CBitmap bitmap;
+        bitmap.Attach(::CopyImage(source.GetBitmap(), IMAGE_BITMAP, 0, 0, 0));
+        m_pFader->SetBitmap(&bitmap);
+    }
+    EXPECT_PIXEL(DrawOnWhite(CRect(0, 0, 40, 40)), 20, 20, RGB(10, 200, 30));
+
+    m_pFader->SetBitmap(static_cast<CBitmap*>(NULL));
+    EXPECT_EQ(1u, m_pFader->Layers().size());
+    EXPECT_TRUE(DrawOnWhite(CRect(0, 0, 40, 40)).IsUniform(CRect(0, 0, 320, 220), RGB(255, 255, 255)));
+    m_pFader->SetBitmap(999u);
+    EXPECT_TRUE(DrawOnWhite(CRect(0, 0, 40, 40)).IsUniform(CRect(0, 0, 320, 220), RGB(255, 255, 255)));
+}
+
+TEST_F(FaderTest, WithoutLayersDrawPaintsNothingAndOnTimerOnlyInvalidates)
+{
+    EXPECT_TRUE(DrawOnWhite(CRect(0, 0, 40, 40)).IsUniform(CRect(0, 0, 320, 220), RGB(255, 255, 255)));
+    ::ValidateRect(m_host.m_hWnd, NULL);
+    m_pFader->OnTimer();
+    EXPECT_TRUE(m_pFader->Layers().empty());
+    EXPECT_TRUE(::GetUpdateRect(m_host.m_hWnd, NULL, FALSE));
+}
+
+// The worker runs from before the first round of the window's thread until after its last.
+TEST_F(FaderTest, AWorkerSettingBitmapsWhileTheWindowFadesAndDrawsNeverTearsTheLayers)
+{
+    m_pFader->SetBitmap(IDB_RED);
+    std::atomic<bool> bStop(false);
+    std::atomic<int> nWorkerCalls(0);
+    std::thread worker([this, &bStop, &nWorkerCalls] {
+        DWORD pixels[4 * 4] = {};
+        GpBitmap* pBitmap = NULL;
+        DllExports::GdipCreateBitmapFromScan0(4, 4, 16, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels), &pBitmap);
+        for (int i = 0; !bStop; ++i, ++nWorkerCalls)
+        {
+            if (i % 2 == 0)
+                m_pFader->SetBitmap(IDB_GREEN);
+            else
+                m_pFader->SetBitmap(pBitmap);
+        }
+        DllExports::GdipDisposeImage(pBitmap);
+    });
+    while (nWorkerCalls == 0)
+        std::this_thread::yield();
+    CDibSurface surface(40, 40, RGB(255, 255, 255));
+    GpGraphics* pGraphics = NULL;
+    DllExports::GdipCreateFromHDC(surface.DC().GetSafeHdc(), &pGraphics);
+    bool bWellFormed = true;
+    for (int nRound = 0; nRound < 2000; ++nRound)
+    {
+        m_pFader->FadeTo(nRound % 2 == 0 ? IDB_BLUE : IDB_RED);
+        m_pFader->OnTimer();
+        m_pFader->Draw(*pGraphics, CRect(0, 0, 40, 40));
+        bWellFormed = bWellFormed && m_pFader->IsWellFormed();
+    }
+    const int nCallsDuringRounds = nWorkerCalls;
+    bStop = true;
+    worker.join();
+    DllExports::GdipDeleteGraphics(pGraphics);
+    EXPECT_TRUE(bWellFormed);
+    EXPECT_GT(nCallsDuringRounds, 1);
+}
