@@ -11,5 +11,6 @@
 #include "patientlist/FilterListener.h"
 #include "patientlist/FilterEdit.h"
 #include "patientlist/PatientListCtrl.h"
+#include "controls/ColorListBox.h"
 
 #endif
