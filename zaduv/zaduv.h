@@ -12,5 +12,6 @@
 #include "patientlist/FilterEdit.h"
 #include "patientlist/PatientListCtrl.h"
 #include "controls/ColorListBox.h"
+#include "controls/StaticLink.h"
 
 #endif

@@ -1,0 +1,322 @@
+// CStaticLink subclassing statics of a real dialog: the underlined link colour of plain text
+// statics, the hand cursor, and real clicks that open a target through the shell. The shell
+// opens a URL scheme registered for these tests, whose command records what it was given.
+
+#include <gtest/gtest.h>
+
+#include <zaduv.h>
+
+#include "DialogTemplate.h"
+#include "MessagePump.h"
+#include "PixelCapture.h"
+
+#include <algorithm>
+#include <string>
+
+using namespace zaduv_test;
+
+namespace
+{
+const UINT IDC_LINK = 100;
+const UINT IDC_OTHER = 101;
+const UINT IDC_NOPREFIX = 102;
+const UINT IDC_IMAGE = 103;
+const wchar_t SCHEME[] = L"zaduvlinktest";
+const COLORREF BLUE = RGB(0, 0, 255);
+const COLORREF PURPLE = RGB(128, 0, 128);
+
+std::wstring GetOwnFolder()
+{
+    wchar_t szPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
+    std::wstring strPath(szPath);
+    return strPath.substr(0, strPath.find_last_of(L'\\') + 1);
+}
+
+bool IsWine()
+{
+    return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != NULL;
+}
+
+// HKCU\Software\Classes\<scheme> for the test's lifetime, its open command running the recorder.
+// Wine difference: Windows' shell reads HKEY_CLASSES_ROOT as the merged view of the user's and
+// the machine's classes, Wine's shell reads only the machine's, so under Wine the scheme is
+// registered in HKEY_CLASSES_ROOT as well.
+class CRecordingScheme
+{
+public:
+    CRecordingScheme()
+        : m_hRoots{ HKEY_CURRENT_USER, IsWine() ? HKEY_CLASSES_ROOT : NULL }
+    {
+        wchar_t szTemp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, szTemp);
+        m_strOutput = std::wstring(szTemp) + L"zaduv_link_opened.txt";
+        ::DeleteFileW(m_strOutput.c_str());
+        const std::wstring strCommand = L"\"" + GetOwnFolder() + L"url_recorder.exe\" \"" + m_strOutput + L"\" \"%1\"";
+        m_bRegistered = SetValue(L"", L"", L"URL:ZaDUV link test") && SetValue(L"", L"URL Protocol", L"")
+            && SetValue(L"\\shell\\open\\command", L"", strCommand.c_str());
+    }
+
+    ~CRecordingScheme()
+    {
+        for (HKEY hRoot : m_hRoots)
+            if (hRoot != NULL)
+                ::RegDeleteTreeW(hRoot, KeyPath(hRoot, L"").c_str());
+        ::DeleteFileW(m_strOutput.c_str());
+    }
+
+    bool IsRegistered() const { return m_bRegistered; }
+
+    // What the scheme's command was given, once it has run; empty when it did not run in time.
+    std::wstring WaitForOpened(DWORD nTimeoutMs) const
+    {
+        std::wstring strOpened;
+        PumpUntil([&] { return ReadOutput(strOpened); }, nTimeoutMs);
+        return strOpened;
+    }
+
+    bool WasOpened() const
+    {
+        return ::GetFileAttributesW(m_strOutput.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+private:
+    static std::wstring KeyPath(HKEY hRoot, LPCWSTR lpszSub)
+    {
+        return std::wstring(hRoot == HKEY_CURRENT_USER ? L"Software\\Classes\\" : L"") + SCHEME + lpszSub;
+    }
+
+    bool SetValue(LPCWSTR lpszSub, LPCWSTR lpszName, LPCWSTR lpszValue) const
+    {
+        for (HKEY hRoot : m_hRoots)
+        {
+            HKEY hKey = NULL;
+            if (hRoot == NULL)
+                continue;
+            if (::RegCreateKeyExW(hRoot, KeyPath(hRoot, lpszSub).c_str(), 0, NULL, 0, KEY_SET_VALUE, NULL, &hKey, NULL) != ERROR_SUCCESS)
+                return false;
+            const LONG nResult = ::RegSetValueExW(hKey, lpszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t)));
+            ::RegCloseKey(hKey);
+            if (nResult != ERROR_SUCCESS)
+                return false;
+        }
+        return true;
+    }
+
+    bool ReadOutput(std::wstring& strOpened) const
+    {
+        HANDLE hFile = ::CreateFileW(m_strOutput.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+        if (hFile == INVALID_HANDLE_VALUE)
+            return false;
+        wchar_t szText[512] = {};
+        DWORD cbRead = 0;
+        ::ReadFile(hFile, szText, sizeof(szText) - sizeof(wchar_t), &cbRead, NULL);
+        ::CloseHandle(hFile);
+        strOpened.assign(szText, cbRead / sizeof(wchar_t));
+        return true;
+    }
+
+    const HKEY m_hRoots[2];
+    std::wstring m_strOutput;
+    bool m_bRegistered;
+};
+
+class CLinkHostDialog : public CDialog
+{
+public:
+    BOOL CreateHost()
+    {
+        CDialogTemplate dlgTemplate(CRect(0, 0, 200, 90), L"Link test",
+            WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME);
+        dlgTemplate.AddStatic(IDC_LINK, CRect(7, 7, 120, 17), L"Visit the archive", SS_LEFT);
+        dlgTemplate.AddStatic(IDC_OTHER, CRect(7, 22, 120, 32), L"Second link", SS_LEFT);
+        dlgTemplate.AddStatic(IDC_NOPREFIX, CRect(7, 37, 120, 47), L"No prefix", SS_LEFT | SS_NOPREFIX);
+        dlgTemplate.AddStatic(IDC_IMAGE, CRect(7, 52, 40, 80), L"", SS_BLACKRECT);
+        return CreateIndirect(dlgTemplate.GetTemplate());
+    }
+
+protected:
+    virtual void OnOK() {}
+    virtual void OnCancel() {}
+};
+
+void SendMouse(CPoint ptScreen, DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(ptScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(ptScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+class StaticLinkTest : public ::testing::Test
+{
+protected:
+    StaticLinkTest()
+        : m_link(L"zaduvlinktest:patient/42"), m_other(L"zaduvlinktest:other")
+    {
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_scheme.IsRegistered());
+        ASSERT_TRUE(m_dialog.CreateHost());
+        ASSERT_TRUE(m_link.SubclassDlgItem(IDC_LINK, &m_dialog));
+        ASSERT_TRUE(m_other.SubclassDlgItem(IDC_OTHER, &m_dialog));
+        m_dialog.SetForegroundWindow();
+        PumpPending();
+    }
+
+    void TearDown() override
+    {
+        if (m_dialog.m_hWnd != NULL)
+            m_dialog.DestroyWindow();
+        PumpPending();
+    }
+
+    // A real press and release in the middle of the control, through the input queue.
+    void Click(CWnd* pWnd)
+    {
+        CRect rect;
+        pWnd->GetWindowRect(&rect);
+        SendMouse(rect.CenterPoint(), 0);
+        SendMouse(rect.CenterPoint(), MOUSEEVENTF_LEFTDOWN);
+        SendMouse(rect.CenterPoint(), MOUSEEVENTF_LEFTUP);
+        PumpPending();
+    }
+
+    // The longest run of one colour along any row: an underline spans the text.
+    static int LongestRun(const CCapturedImage& image, COLORREF cr)
+    {
+        int nLongest = 0;
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0, nRun = 0; x < image.Width(); ++x)
+            {
+                nRun = image.Pixel(x, y) == cr ? nRun + 1 : 0;
+                nLongest = std::max(nLongest, nRun);
+            }
+        return nLongest;
+    }
+
+    int TextWidth(CWnd* pWnd)
+    {
+        CString strText;
+        pWnd->GetWindowText(strText);
+        CClientDC dc(pWnd);
+        if (pWnd->GetFont() != NULL)
+            dc.SelectObject(pWnd->GetFont());
+        return dc.GetTextExtent(strText).cx;
+    }
+
+    CRecordingScheme m_scheme;
+    CLinkHostDialog m_dialog;
+    CStaticLink m_link;
+    CStaticLink m_other;
+};
+}
+
+TEST(StaticLinkClass, RunTimeClassAndTheSharedHandCursorFromTheLibrary)
+{
+    CStaticLink link;
+    const CRuntimeClass* pClass = link.GetRuntimeClass();
+    EXPECT_STREQ("CStaticLink", pClass->m_lpszClassName);
+    EXPECT_EQ(0xFFFFu, pClass->m_wSchema);
+    EXPECT_EQ(nullptr, pClass->m_pfnCreateObject);
+    EXPECT_TRUE(link.IsKindOf(RUNTIME_CLASS(CStatic)));
+    EXPECT_EQ(::LoadCursorW(ZaDUVGetInstanceHandle(), MAKEINTRESOURCEW(101)), CStaticLink::g_hCursorLink);
+    EXPECT_NE(nullptr, CStaticLink::g_hCursorLink);
+    EXPECT_EQ(nullptr, link.Navigate()) << "no target: the shell is not asked";
+    EXPECT_EQ(BLUE, CStaticLink::g_colorUnvisited);
+    EXPECT_EQ(PURPLE, CStaticLink::g_colorVisited);
+}
+
+TEST_F(StaticLinkTest, PlainTextIsUnderlinedInTheLinkColourOtherStaticsKeepTheParentsColouring)
+{
+    // The colour request as the static sends it to the dialog, reflected to the link.
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    auto requestColours = [&](CWnd* pStatic) {
+        return reinterpret_cast<HGDIOBJ>(m_dialog.SendMessage(WM_CTLCOLORSTATIC,
+            reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(pStatic->m_hWnd)));
+    };
+    EXPECT_EQ(::GetStockObject(HOLLOW_BRUSH), requestColours(&m_link));
+    EXPECT_EQ(BLUE, dc.GetTextColor());
+    EXPECT_EQ(TRANSPARENT, dc.GetBkMode());
+    LOGFONT lfSelected = {}, lfControl = {};
+    ::GetObjectW(::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT), sizeof(LOGFONT), &lfSelected);
+    m_link.GetFont()->GetObject(sizeof(LOGFONT), &lfControl);
+    EXPECT_TRUE(lfSelected.lfUnderline);
+    EXPECT_STREQ(lfControl.lfFaceName, lfSelected.lfFaceName);
+    EXPECT_EQ(lfControl.lfHeight, lfSelected.lfHeight);
+
+    CCapturedImage image = CaptureClient(&m_link);
+    EXPECT_GT(image.CountColor(BLUE), 20) << SaveFailureArtifact(image);
+    // Wine difference: Wine's static selects its own font after asking its parent for colours,
+    // so the font chosen there is replaced; Windows selects the control's font first.
+    if (!IsWine())
+        EXPECT_GE(LongestRun(image, BLUE), TextWidth(&m_link) - 2) << SaveFailureArtifact(image);
+
+    CStaticLink noPrefix(L"zaduvlinktest:np");
+    ASSERT_TRUE(noPrefix.SubclassDlgItem(IDC_NOPREFIX, &m_dialog));
+    EXPECT_NE(::GetStockObject(HOLLOW_BRUSH), requestColours(&noPrefix));
+    CCapturedImage plain = CaptureClient(&noPrefix);
+    EXPECT_EQ(0, plain.CountColor(BLUE)) << SaveFailureArtifact(plain);
+}
+
+TEST_F(StaticLinkTest, AClickOpensTheTargetThroughTheShellAndTurnsOnlyThatLinkVisited)
+{
+    Click(&m_link);
+    EXPECT_EQ(L"zaduvlinktest:patient/42", m_scheme.WaitForOpened(10000));
+    CCapturedImage image = CaptureClient(&m_link);
+    EXPECT_GT(image.CountColor(PURPLE), 20) << SaveFailureArtifact(image);
+    EXPECT_EQ(0, image.CountColor(BLUE));
+    CCapturedImage other = CaptureClient(&m_other);
+    EXPECT_GT(other.CountColor(BLUE), 0) << "the other link stays unvisited";
+}
+
+TEST_F(StaticLinkTest, WithoutATargetTheWindowTextIsOpenedAndKept)
+{
+    CStaticLink fromText;
+    ASSERT_TRUE(fromText.SubclassDlgItem(IDC_NOPREFIX, &m_dialog));
+    fromText.SetWindowText(L"zaduvlinktest:fromtext");
+    Click(&fromText);
+    EXPECT_EQ(L"zaduvlinktest:fromtext", m_scheme.WaitForOpened(10000));
+    EXPECT_EQ(CString(L"zaduvlinktest:fromtext"), fromText.GetURL());
+    fromText.SetWindowText(L"changed");
+    EXPECT_EQ(CString(L"zaduvlinktest:fromtext"), fromText.GetURL());
+}
+
+TEST_F(StaticLinkTest, AFailedOpeningKeepsTheUnvisitedColourAndTheTarget)
+{
+    const CString strMissing(L"C:\\zaduv\\no such folder\\missing.zdv");
+    m_link.SetURL(strMissing);
+    EXPECT_LE(reinterpret_cast<UINT_PTR>(m_link.Navigate()), 32u);
+    Click(&m_link);
+    CCapturedImage image = CaptureClient(&m_link);
+    EXPECT_GT(image.CountColor(BLUE), 0) << SaveFailureArtifact(image);
+    EXPECT_EQ(0, image.CountColor(PURPLE));
+    EXPECT_EQ(strMissing, m_link.GetURL());
+}
+
+TEST_F(StaticLinkTest, AnImageStaticShowsTheHandAndOpensItsTargetWhenClicked)
+{
+    CStaticLink image(L"zaduvlinktest:image");
+    ASSERT_TRUE(image.SubclassDlgItem(IDC_IMAGE, &m_dialog));
+    CRect rect;
+    image.GetWindowRect(&rect);
+    SendMouse(rect.CenterPoint(), 0);
+    EXPECT_TRUE(PumpUntil([] { return ::GetCursor() == CStaticLink::g_hCursorLink; }, 3000));
+    Click(&image);
+    EXPECT_EQ(L"zaduvlinktest:image", m_scheme.WaitForOpened(10000));
+}
+
+TEST_F(StaticLinkTest, AStaticWithoutAFontIsColouredWithTheSystemFontUnderlined)
+{
+    CStaticLink bare(L"zaduvlinktest:bare");
+    ASSERT_TRUE(bare.Create(L"Bare link", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(10, 130, 200, 160), &m_dialog, 104));
+    ASSERT_EQ(0, bare.SendMessage(WM_GETFONT));
+    CCapturedImage image = CaptureClient(&bare);
+    EXPECT_GE(LongestRun(image, BLUE), TextWidth(&bare) - 2) << SaveFailureArtifact(image);
+}
