@@ -176,12 +176,18 @@ protected:
         PumpPending();
     }
 
-    // A real press and release in the middle of the control, through the input queue.
+    // A real press and release in the middle of the control, through the input queue, once
+    // the pointer is seen there.
     void Click(CWnd* pWnd)
     {
         CRect rect;
         pWnd->GetWindowRect(&rect);
         SendMouse(rect.CenterPoint(), 0);
+        ASSERT_TRUE(PumpUntil([&] {
+            CPoint pt;
+            ::GetCursorPos(&pt);
+            return ::WindowFromPoint(pt) == pWnd->m_hWnd;
+        }, 3000)) << "the pointer did not reach the control";
         SendMouse(rect.CenterPoint(), MOUSEEVENTF_LEFTDOWN);
         SendMouse(rect.CenterPoint(), MOUSEEVENTF_LEFTUP);
         PumpPending();
