@@ -13,5 +13,6 @@
 #include "patientlist/PatientListCtrl.h"
 #include "controls/ColorListBox.h"
 #include "controls/StaticLink.h"
+#include "controls/KaCBitmapButton.h"
 
 #endif

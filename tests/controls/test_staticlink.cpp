@@ -262,7 +262,9 @@ TEST_F(StaticLinkTest, PlainTextIsUnderlinedInTheLinkColourOtherStaticsKeepThePa
     // Wine difference: Wine's static selects its own font after asking its parent for colours,
     // so the font chosen there is replaced; Windows selects the control's font first.
     if (!IsWine())
+    {
         EXPECT_GE(LongestRun(image, BLUE), TextWidth(&m_link) - 2) << SaveFailureArtifact(image);
+    }
 
     CStaticLink noPrefix(L"zaduvlinktest:np");
     ASSERT_TRUE(noPrefix.SubclassDlgItem(IDC_NOPREFIX, &m_dialog));
