@@ -11,6 +11,7 @@
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "PixelCapture.h"
+#include "SendMouse.h"
 #include "resource.h"
 
 using namespace zaduv_test;
@@ -100,13 +101,7 @@ protected:
             m_cxPress = -m_cxPress;
         CRect rect;
         m_button.GetWindowRect(&rect);
-        const CPoint pt = rect.CenterPoint() + CPoint(m_cxPress, 0);
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(pt.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(pt.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        ::SendInput(1, &input, sizeof(INPUT));
+        SendMouse(rect.CenterPoint() + CPoint(m_cxPress, 0), dwFlags);
     }
 
     CButtonHostDialog m_dialog;

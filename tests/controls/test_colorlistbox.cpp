@@ -136,17 +136,22 @@ TEST_F(ColorListBoxTest, SetItemColorChangesOnlyItemsInsideTheListAndKeepsColour
     EXPECT_EQ(RED, Record(m_list, 1)->crSelBk);
 }
 
-TEST_F(ColorListBoxTest, DataByIndexAnswersOutsideTheListAndForItemsWithoutARecordAsInvalid)
+TEST_F(ColorListBoxTest, DataByIndexAndSelectionByDataAnswerOutsideTheListAndForItemsWithoutARecordAsInvalid)
 {
     AddThree(0x123456789ABCDEF0ull, 7, 7);
     EXPECT_EQ(0x123456789ABCDEF0ull, m_list.GetItemData(0));
     EXPECT_EQ(reinterpret_cast<void*>(7), m_list.GetItemDataPtr(1));
+    EXPECT_EQ(0u, m_list.GetSelectedItemData());
+    m_list.SelectByItemData(7);
+    EXPECT_EQ(1, m_list.GetCurSel()) << "the lowest index of two matches";
+    EXPECT_EQ(7u, m_list.GetSelectedItemData());
+    m_list.SelectByItemData(9);
+    EXPECT_EQ(LB_ERR, m_list.GetCurSel()) << "no match clears the selection";
     for (int nIndex : { -1, 3 })
     {
         EXPECT_EQ(NO_ITEM_DATA, m_list.GetItemData(nIndex)) << nIndex;
         EXPECT_EQ(0, m_list.SetItemData(nIndex, 1)) << nIndex;
     }
-    EXPECT_EQ(0u, m_list.GetSelectedItemData());
 
     // Items added through the base class have no record, whatever their item data holds.
     const int nBare = m_list.CListBox::AddString(L"Bare");
@@ -159,16 +164,6 @@ TEST_F(ColorListBoxTest, DataByIndexAnswersOutsideTheListAndForItemsWithoutAReco
     m_list.SelectByItemData(0);
     EXPECT_EQ(LB_ERR, m_list.GetCurSel());
     EXPECT_EQ(0u, foreign.dwData);
-}
-
-TEST_F(ColorListBoxTest, SelectByItemDataPicksTheLowestIndexAndClearsTheSelectionWithoutAMatch)
-{
-    AddThree(5, 7, 7);
-    m_list.SelectByItemData(7);
-    EXPECT_EQ(1, m_list.GetCurSel());
-    EXPECT_EQ(7u, m_list.GetSelectedItemData());
-    m_list.SelectByItemData(9);
-    EXPECT_EQ(LB_ERR, m_list.GetCurSel());
 }
 
 TEST_F(ColorListBoxTest, DeleteStringAtOrPastTheCountReturnsTheErrorAndFreesNothing)

@@ -9,8 +9,10 @@
 #include "DialogTemplate.h"
 #include "MessagePump.h"
 #include "PixelCapture.h"
+#include "SendMouse.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 using namespace zaduv_test;
@@ -25,36 +27,29 @@ const wchar_t SCHEME[] = L"zaduvlinktest";
 const COLORREF BLUE = RGB(0, 0, 255);
 const COLORREF PURPLE = RGB(128, 0, 128);
 
-std::wstring GetOwnFolder()
-{
-    wchar_t szPath[MAX_PATH] = {};
-    ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
-    std::wstring strPath(szPath);
-    return strPath.substr(0, strPath.find_last_of(L'\\') + 1);
-}
-
 bool IsWine()
 {
     return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != NULL;
 }
 
-// HKCU\Software\Classes\<scheme> for the test's lifetime, its open command running the recorder.
+// HKCU\Software\Classes\<scheme> while it lives, its open command running url_recorder.
 // Wine difference: Windows' shell reads HKEY_CLASSES_ROOT as the merged view of the user's and
-// the machine's classes, Wine's shell reads only the machine's, so under Wine the scheme is
-// registered in HKEY_CLASSES_ROOT as well.
+// the machine's classes, Wine's shell only the machine's, so under Wine it goes there as well.
 class CRecordingScheme
 {
 public:
     CRecordingScheme()
-        : m_hRoots{ HKEY_CURRENT_USER, IsWine() ? HKEY_CLASSES_ROOT : NULL }
     {
-        wchar_t szTemp[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, szTemp);
-        m_strOutput = std::wstring(szTemp) + L"zaduv_link_opened.txt";
+        wchar_t szPath[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, szPath);
+        m_strOutput = std::wstring(szPath) + L"zaduv_link_opened.txt";
         ::DeleteFileW(m_strOutput.c_str());
-        const std::wstring strCommand = L"\"" + GetOwnFolder() + L"url_recorder.exe\" \"" + m_strOutput + L"\" \"%1\"";
-        m_bRegistered = SetValue(L"", L"", L"URL:ZaDUV link test") && SetValue(L"", L"URL Protocol", L"")
-            && SetValue(L"\\shell\\open\\command", L"", strCommand.c_str());
+        ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
+        std::wstring strCommand(szPath);
+        strCommand = L"\"" + strCommand.substr(0, strCommand.rfind(L'\\')) + L"\\url_recorder.exe\" \"" + m_strOutput + L"\" \"%1\"";
+        for (HKEY hRoot : m_hRoots)
+            m_bRegistered = m_bRegistered && (hRoot == NULL || (Set(hRoot, L"", L"URL Protocol", L"")
+                && Set(hRoot, L"\\shell\\open\\command", NULL, strCommand.c_str())));
     }
 
     ~CRecordingScheme()
@@ -67,17 +62,20 @@ public:
 
     bool IsRegistered() const { return m_bRegistered; }
 
-    // What the scheme's command was given, once it has run; empty when it did not run in time.
+    // What the scheme's command was given; empty when it did not run in time.
     std::wstring WaitForOpened(DWORD nTimeoutMs) const
     {
         std::wstring strOpened;
-        PumpUntil([&] { return ReadOutput(strOpened); }, nTimeoutMs);
+        PumpUntil([&] {
+            FILE* pFile = _wfopen(m_strOutput.c_str(), L"rb");
+            wchar_t szText[256] = {};
+            if (pFile == NULL)
+                return false;
+            strOpened.assign(szText, fread(szText, sizeof(wchar_t), 255, pFile));
+            fclose(pFile);
+            return true;
+        }, nTimeoutMs);
         return strOpened;
-    }
-
-    bool WasOpened() const
-    {
-        return ::GetFileAttributesW(m_strOutput.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 
 private:
@@ -86,40 +84,15 @@ private:
         return std::wstring(hRoot == HKEY_CURRENT_USER ? L"Software\\Classes\\" : L"") + SCHEME + lpszSub;
     }
 
-    bool SetValue(LPCWSTR lpszSub, LPCWSTR lpszName, LPCWSTR lpszValue) const
+    static bool Set(HKEY hRoot, LPCWSTR lpszSub, LPCWSTR lpszName, LPCWSTR lpszValue)
     {
-        for (HKEY hRoot : m_hRoots)
-        {
-            HKEY hKey = NULL;
-            if (hRoot == NULL)
-                continue;
-            if (::RegCreateKeyExW(hRoot, KeyPath(hRoot, lpszSub).c_str(), 0, NULL, 0, KEY_SET_VALUE, NULL, &hKey, NULL) != ERROR_SUCCESS)
-                return false;
-            const LONG nResult = ::RegSetValueExW(hKey, lpszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
-                static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t)));
-            ::RegCloseKey(hKey);
-            if (nResult != ERROR_SUCCESS)
-                return false;
-        }
-        return true;
+        return ::RegSetKeyValueW(hRoot, KeyPath(hRoot, lpszSub).c_str(), lpszName, REG_SZ, lpszValue,
+            static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
     }
 
-    bool ReadOutput(std::wstring& strOpened) const
-    {
-        HANDLE hFile = ::CreateFileW(m_strOutput.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-        if (hFile == INVALID_HANDLE_VALUE)
-            return false;
-        wchar_t szText[512] = {};
-        DWORD cbRead = 0;
-        ::ReadFile(hFile, szText, sizeof(szText) - sizeof(wchar_t), &cbRead, NULL);
-        ::CloseHandle(hFile);
-        strOpened.assign(szText, cbRead / sizeof(wchar_t));
-        return true;
-    }
-
-    const HKEY m_hRoots[2];
+    const HKEY m_hRoots[2] = { HKEY_CURRENT_USER, IsWine() ? HKEY_CLASSES_ROOT : NULL };
     std::wstring m_strOutput;
-    bool m_bRegistered;
+    bool m_bRegistered = true;
 };
 
 class CLinkHostDialog : public CDialog
@@ -140,16 +113,6 @@ protected:
     virtual void OnOK() {}
     virtual void OnCancel() {}
 };
-
-void SendMouse(CPoint ptScreen, DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(ptScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(ptScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof(INPUT));
-}
 
 class StaticLinkTest : public ::testing::Test
 {
