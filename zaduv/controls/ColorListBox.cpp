@@ -108,8 +108,8 @@ void CColorListBox::SelectByItemData(DWORD_PTR dwData)
     const int nCount = GetCount();
     for (int i = 0; i < nCount; ++i)
     {
-        const COLORLISTITEM* pRecord = GetRecord(i);
-        if (pRecord != NULL && pRecord->dwData == dwData)
+        const COLORLISTITEM* pRecord = static_cast<const COLORLISTITEM*>(CListBox::GetItemDataPtr(i));
+        if (OwnsRecord(pRecord) && pRecord->dwData == dwData)
         {
             SetCurSel(i);
             return;
@@ -181,17 +181,22 @@ void CColorListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 // Implementation
 
 // Redraw was switched off by the caller; it comes back on whatever the list box answered.
+// A hidden list box (one that a dialog fills before it shows) is painted whole when it
+// appears, and the platform drops invalidation of hidden windows, so it is not asked for there:
+// it would cost a round trip per item.
 int CColorListBox::AddRecord(int nIndex, COLORREF crText)
 {
     if (nIndex >= 0)
     {
+        // What SetItemColor(nIndex, crText, -1, -1, -1) does; the invalidation follows below.
         COLORLISTITEM* pRecord = new COLORLISTITEM(MakeStartRecord());
+        pRecord->crText = crText;
         m_records.insert(pRecord);
         CListBox::SetItemDataPtr(nIndex, pRecord);
-        SetItemColor(nIndex, crText, KEEP_COLOR, KEEP_COLOR, KEEP_COLOR);
     }
     SetRedraw(TRUE);
-    Invalidate(TRUE);
+    if (IsWindowVisible())
+        Invalidate(TRUE);
     return nIndex;
 }
 
