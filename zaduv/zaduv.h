@@ -19,5 +19,8 @@
 #include "imaging/PreviewCtrl.h"
 #include "imaging/BitmapFader.h"
 #include "imaging/AniCursor.h"
+#include "controls/ColorListBox.h"
+#include "controls/StaticLink.h"
+#include "controls/KaCBitmapButton.h"
 
 #endif
