@@ -27,52 +27,28 @@ protected:
 };
 }
 
-TEST_F(ToolBarTest, CreatesWithBarStylesButtonsAndSeparators)
+TEST_F(ToolBarTest, ButtonsInARowWithHitTestsNamingTheirCommands)
 {
     CToolBar bar;
-    ASSERT_TRUE(bar.CreateEx(&m_host, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_FLYBY));
-    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_FLYBY), bar.GetBarStyle());
+    ASSERT_TRUE(bar.CreateEx(&m_host, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS));
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_TOP | CBRS_TOOLTIPS), bar.GetBarStyle());
     EXPECT_EQ(static_cast<UINT>(AFX_IDW_TOOLBAR), static_cast<UINT>(bar.GetDlgCtrlID()));
     EXPECT_TRUE(bar.GetStyle() & CCS_NORESIZE) << "the bar, not the control, decides its size";
-    EXPECT_FALSE(bar.GetStyle() & CBRS_ALIGN_TOP) << "bar alignment is no control style";
-    bar.EnableDocking(CBRS_ALIGN_ANY);
-    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_ANY), bar.m_dwDockStyle);
-    EXPECT_FALSE(bar.IsFloating());
-
-    ASSERT_TRUE(bar.SetButtons(s_aButtons, 4));
-    ASSERT_EQ(4, bar.GetCount());
-    for (int i = 0; i < 4; i++)
-    {
-        EXPECT_EQ(s_aButtons[i], bar.GetItemID(i)) << i;
-        EXPECT_EQ(static_cast<UINT>(s_aButtons[i] == ID_SEPARATOR ? TBBS_SEPARATOR : TBBS_BUTTON), bar.GetButtonStyle(i)) << i;
-    }
-    EXPECT_EQ(3, bar.CommandToIndex(ID_TEST_PRINT));
-    EXPECT_EQ(-1, bar.CommandToIndex(999));
-
-    // Replacing the buttons removes the old ones.
     const UINT aOther[] = { 201, 202 };
     ASSERT_TRUE(bar.SetButtons(aOther, 2));
-    EXPECT_EQ(2, bar.GetCount());
-    EXPECT_EQ(-1, bar.CommandToIndex(ID_TEST_OPEN));
-}
-
-TEST_F(ToolBarTest, ItemRectsFormARowAndHitTestsNameTheirCommands)
-{
-    CToolBar bar;
-    ASSERT_TRUE(bar.CreateEx(&m_host));
     ASSERT_TRUE(bar.SetButtons(s_aButtons, 4));
+    ASSERT_EQ(4, bar.GetCount()) << "replacing the buttons removes the old ones";
+    EXPECT_EQ(static_cast<UINT>(TBBS_SEPARATOR), bar.GetButtonStyle(2));
+    EXPECT_EQ(3, bar.CommandToIndex(ID_TEST_PRINT));
+    EXPECT_EQ(-1, bar.CommandToIndex(201));
+
     CRect aItems[4];
     for (int i = 0; i < 4; i++)
         bar.GetItemRect(i, &aItems[i]);
-    for (int i : { 0, 1, 3 })
-        EXPECT_EQ(CSize(23, 22), aItems[i].Size()) << "button " << i << " has the default button size";
-    EXPECT_GT(aItems[2].Width(), 0);
+    EXPECT_EQ(CSize(23, 22), aItems[0].Size()) << "the default button size";
     EXPECT_LT(aItems[2].Width(), aItems[0].Width()) << "a separator is narrower than a button";
     for (int i = 1; i < 4; i++)
-    {
-        EXPECT_EQ(aItems[i - 1].right, aItems[i].left) << "items follow each other without overlap";
-        EXPECT_EQ(aItems[0].top, aItems[i].top);
-    }
+        EXPECT_EQ(aItems[i - 1].BottomRight(), CPoint(aItems[i].left, aItems[i].bottom)) << "items follow each other";
     CRect rcNone(1, 2, 3, 4);
     bar.GetItemRect(4, &rcNone);
     EXPECT_TRUE(rcNone.IsRectEmpty());
@@ -82,7 +58,6 @@ TEST_F(ToolBarTest, ItemRectsFormARowAndHitTestsNameTheirCommands)
     EXPECT_EQ(ID_TEST_SAVE, bar.OnToolHitTest(aItems[1].CenterPoint(), NULL));
     EXPECT_EQ(ID_TEST_PRINT, bar.OnToolHitTest(aItems[3].TopLeft(), NULL));
     EXPECT_EQ(-1, bar.OnToolHitTest(aItems[2].CenterPoint(), NULL)) << "a separator is no tool";
-    EXPECT_EQ(-1, bar.OnToolHitTest(CPoint(-5, -5), NULL));
     EXPECT_EQ(-1, bar.OnToolHitTest(CPoint(aItems[3].right + 5, 5), NULL));
 }
 
@@ -94,11 +69,8 @@ TEST_F(ToolBarTest, LoadToolBarFromResourcesShowsItsImages)
     EXPECT_EQ(0, bar.GetCount());
     ASSERT_TRUE(bar.LoadToolBar(IDR_TESTBAR));
     ASSERT_EQ(4, bar.GetCount());
-    EXPECT_EQ(static_cast<UINT>(ID_TEST_OPEN), bar.GetItemID(0));
     EXPECT_EQ(static_cast<UINT>(ID_SEPARATOR), bar.GetItemID(2));
     EXPECT_EQ(static_cast<UINT>(ID_TEST_PRINT), bar.GetItemID(3));
-    EXPECT_EQ(CSize(23, 22), bar.GetToolBarCtrl().GetButtonSize());
-    EXPECT_EQ(3, bar.GetToolBarCtrl().GetImageList()->GetImageCount());
 
     // The strip's images are red, green and blue squares on grey that shows transparent.
     CSize size = bar.CalcFixedLayout(FALSE, TRUE);

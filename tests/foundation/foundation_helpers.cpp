@@ -1,5 +1,7 @@
 #include "foundation_helpers.h"
 
+#include <cstdio>
+
 namespace
 {
 std::wstring ZaDUVModulePath()
@@ -12,27 +14,23 @@ std::wstring ZaDUVModulePath()
 std::string ReadWholeFile(const std::wstring& strPath)
 {
     std::string strData;
-    HANDLE hFile = ::CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                                 OPEN_EXISTING, 0, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return strData;
-    char buffer[65536];
-    DWORD dwRead = 0;
-    while (::ReadFile(hFile, buffer, sizeof(buffer), &dwRead, NULL) && dwRead != 0)
-        strData.append(buffer, dwRead);
-    ::CloseHandle(hFile);
+    if (FILE* pFile = _wfopen(strPath.c_str(), L"rb"))
+    {
+        char buffer[65536];
+        for (size_t nRead; (nRead = fread(buffer, 1, sizeof(buffer), pFile)) != 0;)
+            strData.append(buffer, nRead);
+        fclose(pFile);
+    }
     return strData;
 }
 
 bool WriteWholeFile(const std::wstring& strPath, const std::string& strData)
 {
-    HANDLE hFile = ::CreateFileW(strPath.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
+    FILE* pFile = _wfopen(strPath.c_str(), L"wb");
+    if (pFile == NULL)
         return false;
-    DWORD dwWritten = 0;
-    const BOOL bWritten = ::WriteFile(hFile, strData.data(), static_cast<DWORD>(strData.size()), &dwWritten, NULL);
-    ::CloseHandle(hFile);
-    return bWritten && dwWritten == strData.size();
+    const bool bWritten = fwrite(strData.data(), 1, strData.size(), pFile) == strData.size();
+    return fclose(pFile) == 0 && bWritten;
 }
 
 std::wstring NewTempFolder()
@@ -58,15 +56,9 @@ CModuleCopy::CModuleCopy(const std::vector<Patch>& patches)
     for (const Patch& patch : patches)
     {
         int nCount = 0;
-        if (!patch.first.empty() && patch.first.size() == patch.second.size())
-        {
-            for (size_t nPos = strImage.find(patch.first); nPos != std::string::npos;
-                 nPos = strImage.find(patch.first, nPos + patch.first.size()))
-            {
-                strImage.replace(nPos, patch.second.size(), patch.second);
-                nCount++;
-            }
-        }
+        for (size_t nPos = strImage.find(patch.first); !patch.first.empty() && patch.first.size() == patch.second.size()
+             && nPos != std::string::npos; nPos = strImage.find(patch.first, nPos + patch.first.size()), nCount++)
+            strImage.replace(nPos, patch.second.size(), patch.second);
         m_patchCounts.push_back(nCount);
     }
 
