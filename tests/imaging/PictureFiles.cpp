@@ -9,21 +9,17 @@ namespace zaduv_test
 {
 namespace
 {
-BOOL FindEncoder(LPCWSTR lpszMime, CLSID* pClsid)
+// The encoders GDI+ registers under these well-known class ids, the last part telling them apart.
+CLSID EncoderOf(LPCWSTR lpszMime)
 {
-    UINT nEncoders = 0, nBytes = 0;
-    if (DllExports::GdipGetImageEncodersSize(&nEncoders, &nBytes) != Ok || nBytes == 0)
-        return FALSE;
-    std::vector<BYTE> buffer(nBytes);
-    ImageCodecInfo* pCodecs = reinterpret_cast<ImageCodecInfo*>(buffer.data());
-    DllExports::GdipGetImageEncoders(nEncoders, nBytes, pCodecs);
-    for (UINT i = 0; i < nEncoders; ++i)
-        if (pCodecs[i].MimeType != NULL && wcscmp(pCodecs[i].MimeType, lpszMime) == 0)
-        {
-            *pClsid = pCodecs[i].Clsid;
-            return TRUE;
-        }
-    return FALSE;
+    const struct { LPCWSTR lpszMime; BYTE nLast; } encoders[] = {
+        { L"image/bmp", 0x00 }, { L"image/jpeg", 0x01 }, { L"image/gif", 0x02 }, { L"image/tiff", 0x05 }, { L"image/png", 0x06 },
+    };
+    CLSID clsid = { 0x557CF400, 0x1A04, 0x11D3, { 0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E } };
+    for (const auto& encoder : encoders)
+        if (wcscmp(encoder.lpszMime, lpszMime) == 0)
+            clsid.Data1 += encoder.nLast;
+    return clsid;
 }
 
 // A GIF holds palette indices. Windows' encoder quantises 32-bit pixels itself; Wine's writes
@@ -121,9 +117,7 @@ std::vector<DWORD> RampPixels(int cx, int cy)
 
 BOOL WritePicture(const std::wstring& strPath, LPCWSTR lpszMime, const std::vector<DWORD>& pixels, int cx, int cy)
 {
-    CLSID clsid;
-    if (!FindEncoder(lpszMime, &clsid))
-        return FALSE;
+    const CLSID clsid = EncoderOf(lpszMime);
     std::vector<DWORD> buffer(pixels);
     GpBitmap* pBitmap = wcscmp(lpszMime, L"image/gif") == 0 ? CreateIndexedBitmap(buffer, cx, cy) : NULL;
     if (pBitmap == NULL && DllExports::GdipCreateBitmapFromScan0(cx, cy, cx * 4, PixelFormat32bppARGB,
