@@ -69,7 +69,7 @@ CPageImaging::SItem CPageImaging::GetItem(int nShot) const
     case SHOT_EMPTY:
         return { L"No picture", CRect(rc.left + 460, yA, rc.left + 660, yA + 150) };
     case SHOT_CURSOR:
-        return { L"Busy cursor, frames 0-17",
+        return { L"Busy cursor, frames 0-17 over its hot spot",
             CRect(rc.left + 280, yB, rc.left + 280 + kCellsPerRow * kCell, yB + 2 * (kCell + 14)) };
     default:
         return { L"Fade from chest to abdomen, step 5 of 10", CRect(rc.left, yB, rc.left + 240, yB + 180) };
@@ -142,6 +142,9 @@ void CPageImaging::DrawCursorFrames(CDC* pDC, const CRect& rect)
         const int x = rect.left + (nFrame % kCellsPerRow) * kCell;
         const int y = rect.top + (nFrame / kCellsPerRow) * (kCell + 14);
         pDC->FillSolidRect(x + 3, y + 3, 34, 34, RGB(255, 255, 255));
+        // Cross hairs through the hot spot, so that the frame's step shows against them.
+        pDC->FillSolidRect(x + 4 + 16, y + 4, 1, 32, GalleryStyle::crGuide);
+        pDC->FillSolidRect(x + 4, y + 4 + 16, 32, 1, GalleryStyle::crGuide);
         m_cursorBusy.Draw(pDC, x + 4, y + 4, 32, 32);
         m_cursorBusy.OnTimer();
         CString strFrame;
