@@ -102,27 +102,64 @@ int CGalleryApp::RenderScreenshots(CGalleryFrame* pFrame)
             PumpPaintMessages();
             bSaved = screenshot.Capture(pPage) && screenshot.SavePng(strPath);
         }
-        if (bSaved)
-        {
-            Print(strPath);
-        }
-        else
-        {
-            Print(L"failed: " + strPath);
+        ReportSaved(bSaved, strPath, nResult);
+        if (bSaved && !RenderExtraShots(pFrame, nPage))
             nResult = EXIT_FAILED;
-        }
     }
     Print(L"gallery pictures: " + m_strScreenshotDir);
     return nResult;
 }
 
-CString CGalleryApp::GetScreenshotPath(CGalleryFrame* pFrame, int nPage) const
+// The page's further pictures, each in its own file named after the page and the picture.
+BOOL CGalleryApp::RenderExtraShots(CGalleryFrame* pFrame, int nPage)
+{
+    CGalleryPage* pPage = pFrame->GetPage(nPage);
+    int nResult = EXIT_OK;
+    for (int nShot = 0; nShot < pPage->GetExtraShotCount(); ++nShot)
+    {
+        CGalleryPage::SExtraShot shot = { NULL, CRect(), FALSE, CString() };
+        BOOL bReady = pPage->PrepareExtraShot(nShot, shot) && shot.pWnd != NULL;
+        if (bReady)
+        {
+            shot.pWnd->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            PumpPaintMessages();
+        }
+        CScreenshot screenshot;
+        if (bReady && shot.bWithFrame)
+            bReady = screenshot.CaptureWithFrame(shot.pWnd);
+        else if (bReady)
+            bReady = shot.rectPart.IsRectEmpty() ? screenshot.Capture(shot.pWnd) : screenshot.Capture(shot.pWnd, shot.rectPart);
+        CString strPath = GetScreenshotPath(pFrame, nPage, shot.strName);
+        ReportSaved(bReady && screenshot.SavePng(strPath), strPath, nResult);
+    }
+    pPage->EndExtraShots();
+    PumpPaintMessages();
+    return nResult == EXIT_OK;
+}
+
+void CGalleryApp::ReportSaved(BOOL bSaved, const CString& strPath, int& nResult) const
+{
+    if (bSaved)
+    {
+        Print(strPath);
+    }
+    else
+    {
+        Print(L"failed: " + strPath);
+        nResult = EXIT_FAILED;
+    }
+}
+
+CString CGalleryApp::GetScreenshotPath(CGalleryFrame* pFrame, int nPage, const CString& strName) const
 {
     CString strDir = m_strScreenshotDir;
     if (strDir.Right(1) != L"/" && strDir.Right(1) != L"\\")
         strDir += L'/';
     CString strFile;
-    strFile.Format(L"%02d-%s.png", nPage + 1, pFrame->GetPageSlug(nPage).GetString());
+    strFile.Format(L"%02d-%s", nPage + 1, pFrame->GetPageSlug(nPage).GetString());
+    if (!strName.IsEmpty())
+        strFile += L"-" + strName;
+    strFile += L".png";
     return strDir + strFile;
 }
 

@@ -25,7 +25,9 @@ protected:
 
     BOOL ParseCommandLine();
     int RenderScreenshots(CGalleryFrame* pFrame);
-    CString GetScreenshotPath(CGalleryFrame* pFrame, int nPage) const;
+    BOOL RenderExtraShots(CGalleryFrame* pFrame, int nPage);
+    CString GetScreenshotPath(CGalleryFrame* pFrame, int nPage, const CString& strName = CString()) const;
+    void ReportSaved(BOOL bSaved, const CString& strPath, int& nResult) const;
     static void PumpPaintMessages();
     static void Print(const CString& str);
 

@@ -67,6 +67,20 @@ void CGalleryPage::PrepareScreenshot()
 {
 }
 
+int CGalleryPage::GetExtraShotCount() const
+{
+    return 0;
+}
+
+BOOL CGalleryPage::PrepareExtraShot(int, SExtraShot&)
+{
+    return FALSE;
+}
+
+void CGalleryPage::EndExtraShots()
+{
+}
+
 BOOL CGalleryPage::OnCreatePage()
 {
     return TRUE;

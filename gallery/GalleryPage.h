@@ -43,6 +43,21 @@ public:
     // Puts the page into the state its screenshot shows; called once it is on the screen.
     virtual void PrepareScreenshot();
 
+    // Pictures besides the page's own, taken after it: a window of the page (a dialog it opened,
+    // one of its controls), a part of its client area or the whole window with its frame.
+    struct SExtraShot
+    {
+        CWnd* pWnd;
+        CRect rectPart;         // client coordinates of pWnd; empty for its whole client area
+        BOOL bWithFrame;        // the window rectangle, caption and borders included
+        CString strName;        // appended to the page's file name
+    };
+    virtual int GetExtraShotCount() const;
+    // Puts the page into the state of picture nShot and says what to capture.
+    virtual BOOL PrepareExtraShot(int nShot, SExtraShot& shot);
+    // Called after the last picture: close what the pictures opened.
+    virtual void EndExtraShots();
+
 protected:
     // Control pages create their controls here, inside GetContentRect().
     virtual BOOL OnCreatePage();

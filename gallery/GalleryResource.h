@@ -8,4 +8,28 @@
 #define IDB_VIEWER_LEVEL 309        // 309-312
 #define IDB_VIEWER_MEASURE 313      // 313-316
 
+// The imaging page: two axial slices drawn by res/make_study_slices.py, and the busy cursor,
+// type "ANICURSORS", made at build time by cmake/MakeImagingResources.cmake.
+#define IDB_SLICE_CHEST 401
+#define IDB_SLICE_ABDOMEN 402
+#define IDR_BUSY_CURSOR 301
+
+// The dialogs page: a study-export dialog, a confirmation and a row of long-captioned buttons.
+#define IDD_STUDY_EXPORT 500
+#define IDC_SERIES_LABEL 501
+#define IDC_SERIES 502
+#define IDC_PREVIEW_LABEL 503
+#define IDC_PREVIEW 504
+#define IDC_FOLDER_LABEL 505
+#define IDC_FOLDER 506
+#define IDC_BROWSE 507
+#define IDC_ANONYMISE 508
+#define IDD_CONFIRM_DELETE 520
+#define IDC_CONFIRM_ICON 521
+#define IDC_CONFIRM_TEXT 522
+#define IDD_BUTTON_ROW 540
+#define IDC_ROW_ARCHIVE 541
+#define IDC_ROW_BURN 542
+#define IDC_ROW_PRINT 543
+
 #endif

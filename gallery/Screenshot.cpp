@@ -11,31 +11,49 @@ BOOL CScreenshot::Capture(CWnd* pWnd)
 {
     CRect rectClient;
     pWnd->GetClientRect(&rectClient);
-    if (rectClient.IsRectEmpty())
+    return Capture(pWnd, rectClient);
+}
+
+BOOL CScreenshot::Capture(CWnd* pWnd, const CRect& rectPart)
+{
+    CClientDC dcWindow(pWnd);
+    return CaptureFrom(&dcWindow, rectPart);
+}
+
+BOOL CScreenshot::CaptureWithFrame(CWnd* pWnd)
+{
+    CRect rectWindow;
+    pWnd->GetWindowRect(&rectWindow);
+    CWindowDC dcWindow(pWnd);
+    return CaptureFrom(&dcWindow, CRect(CPoint(0, 0), rectWindow.Size()));
+}
+
+BOOL CScreenshot::CaptureFrom(CDC* pDC, const CRect& rect)
+{
+    if (rect.IsRectEmpty())
         return FALSE;
 
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = rectClient.Width();
-    bmi.bmiHeader.biHeight = -rectClient.Height();
+    bmi.bmiHeader.biWidth = rect.Width();
+    bmi.bmiHeader.biHeight = -rect.Height();
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
     bmi.bmiHeader.biCompression = BI_RGB;
     void* pBits = NULL;
-    CClientDC dcWindow(pWnd);
     CDC dcMem;
-    if (!dcMem.CreateCompatibleDC(&dcWindow))
+    if (!dcMem.CreateCompatibleDC(pDC))
         return FALSE;
     HBITMAP hBitmap = ::CreateDIBSection(dcMem.GetSafeHdc(), &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
     if (hBitmap == NULL)
         return FALSE;
     HGDIOBJ hOldBitmap = dcMem.SelectObject(hBitmap);
-    BOOL bCopied = dcMem.BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcWindow, 0, 0, SRCCOPY);
+    BOOL bCopied = dcMem.BitBlt(0, 0, rect.Width(), rect.Height(), pDC, rect.left, rect.top, SRCCOPY);
     ::GdiFlush();
     if (bCopied)
     {
-        m_cx = rectClient.Width();
-        m_cy = rectClient.Height();
+        m_cx = rect.Width();
+        m_cy = rect.Height();
         const DWORD* pSrc = static_cast<const DWORD*>(pBits);
         m_pixels.assign(pSrc, pSrc + static_cast<size_t>(m_cx) * m_cy);
     }

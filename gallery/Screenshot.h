@@ -13,9 +13,15 @@ public:
 
     // Copies the client area of a window that has finished painting.
     BOOL Capture(CWnd* pWnd);
+    // A part of the client area, in client coordinates.
+    BOOL Capture(CWnd* pWnd, const CRect& rectPart);
+    // The whole window, its caption and borders included.
+    BOOL CaptureWithFrame(CWnd* pWnd);
     BOOL SavePng(LPCWSTR lpszPath) const;
 
 private:
+    BOOL CaptureFrom(CDC* pDC, const CRect& rect);
+
     int m_cx;
     int m_cy;
     std::vector<DWORD> m_pixels;    // top-down rows, as the 32-bit DIB held them

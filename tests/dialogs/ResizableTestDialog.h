@@ -1,19 +1,23 @@
 #ifndef ZADUV_TESTS_DIALOGS_RESIZABLETESTDIALOG_H
 #define ZADUV_TESTS_DIALOGS_RESIZABLETESTDIALOG_H
 // What the resizable-dialog tests share: a host's resizable dialog made from a template in
-// memory, and exact client sizes in pixels.
+// memory (100 x 60 dialog units, more controls as a test adds them), sized in client pixels.
 #include <DialogTemplate.h>
 #include <zaduv.h>
 
 namespace dialogs_test
 {
-const DWORD kResizableStyle = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU;
+inline zaduv_test::CDialogTemplate MakeResizableTemplate()
+{
+    return zaduv_test::CDialogTemplate(CRect(0, 0, 100, 60), L"Resizable",
+        WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU);
+}
 
 class CTestResizableDialog : public CResizableDialog
 {
 public:
-    // The template is 100 x 60 dialog units; the dialog is placed at ptScreen.
-    BOOL CreateFromTemplate(zaduv_test::CDialogTemplate& tmpl, CPoint ptScreen = CPoint(60, 60))
+    BOOL CreateFromTemplate(const zaduv_test::CDialogTemplate& tmpl = MakeResizableTemplate(),
+        CPoint ptScreen = CPoint(60, 60))
     {
         if (!CreateIndirect(tmpl, NULL))
             return FALSE;
@@ -28,13 +32,13 @@ public:
         SetWindowPos(NULL, 0, 0, cx + rcWindow.Width() - rcClient.Width(),
             cy + rcWindow.Height() - rcClient.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    CRect ClientRectOf(UINT nID) const { return GetControlRect(nID); }
+    CRect WindowRect() const
+    {
+        CRect rect;
+        GetWindowRect(&rect);
+        return rect;
+    }
 };
-
-inline zaduv_test::CDialogTemplate MakeResizableTemplate()
-{
-    return zaduv_test::CDialogTemplate(CRect(0, 0, 100, 60), L"Resizable", kResizableStyle);
-}
 }
 
 #endif

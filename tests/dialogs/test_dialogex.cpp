@@ -1,7 +1,6 @@
 // CDialogEx: measuring and moving the controls of real dialogs made from templates.
 #include "resource.h"
 #include <DialogTemplate.h>
-#include <MessagePump.h>
 #include <gtest/gtest.h>
 #include <zaduv.h>
 #include <cmath>
@@ -9,20 +8,10 @@
 
 namespace
 {
-const UINT IDC_FIRST = 1101;
-const UINT IDC_SECOND = 1102;
-const UINT IDC_THIRD = 1103;
-const UINT IDC_MISSING = 1199;
+const UINT IDC_FIRST = 1101, IDC_SECOND = 1102, IDC_THIRD = 1103, IDC_MISSING = 1199;
 
-CArray<UINT, UINT>* MakeIds(CArray<UINT, UINT>& arr, std::initializer_list<UINT> ids)
-{
-    arr.RemoveAll();
-    for (UINT nID : ids)
-        arr.Add(nID);
-    return &arr;
-}
-
-// A borderless dialog, so that its client area is its window and sizes are exact pixels.
+// A borderless dialog 400 pixels wide, so that its client area is its window; three 75 x 23
+// buttons.
 class DialogExTest : public ::testing::Test
 {
 protected:
@@ -34,15 +23,22 @@ protected:
         ASSERT_TRUE(m_dlg.CreateIndirect(tmpl, NULL));
         SetClientWidth(400);
         for (UINT nID : { IDC_FIRST, IDC_SECOND, IDC_THIRD })
-            PlaceButton(nID, CRect(5, 250, 80, 273));
+            Place(nID, CRect(5, 250, 80, 273));
     }
     void TearDown() override { m_dlg.DestroyWindow(); }
 
     void SetClientWidth(int cx) { m_dlg.SetWindowPos(NULL, 100, 100, cx, 300, SWP_NOZORDER | SWP_NOACTIVATE); }
-    void PlaceButton(UINT nID, const CRect& rect, LPCWSTR lpszCaption = L"OK")
+    void Place(UINT nID, const CRect& rect, LPCWSTR lpszCaption = L"OK")
     {
         m_dlg.GetDlgItem(nID)->MoveWindow(&rect);
         m_dlg.SetDlgItemText(nID, lpszCaption);
+    }
+    const CArray<UINT, UINT>& Ids(std::initializer_list<UINT> ids)
+    {
+        m_ids.RemoveAll();
+        for (UINT nID : ids)
+            m_ids.Add(nID);
+        return m_ids;
     }
     int Left(UINT nID) const { return m_dlg.GetControlRect(nID).left; }
     int Width(UINT nID) const { return m_dlg.GetControlRect(nID).Width(); }
@@ -63,38 +59,29 @@ protected:
 
 TEST_F(DialogExTest, PixelsToDialogUnitsUseTheSystemBaseUnits)
 {
-    const LONG nBase = ::GetDialogBaseUnits();
-    const int cxBase = LOWORD(nBase), cyBase = HIWORD(nBase);
-    EXPECT_EQ(4, m_dlg.PixelToDialogUnitsX(cxBase));
-    EXPECT_EQ(8, m_dlg.PixelToDialogUnitsY(cyBase));
-    for (int nPixels : { 0, 3, 7, 100, -50 })
-    {
+    const int cxBase = LOWORD(::GetDialogBaseUnits()), cyBase = HIWORD(::GetDialogBaseUnits());
+    for (int nPixels : { cxBase, 0, 3, 7, 100, -50 })
         EXPECT_EQ(static_cast<int>(std::lround(nPixels * 4.0 / cxBase)), m_dlg.PixelToDialogUnitsX(nPixels)) << nPixels;
+    for (int nPixels : { cyBase, 0, 3, 7, 100, -50 })
         EXPECT_EQ(static_cast<int>(std::lround(nPixels * 8.0 / cyBase)), m_dlg.PixelToDialogUnitsY(nPixels)) << nPixels;
-    }
 }
 
-TEST_F(DialogExTest, ControlRectsAndMovesInClientCoordinates)
+TEST_F(DialogExTest, ControlsMoveInClientCoordinatesAndTheDialogKeepsItsSize)
 {
-    EXPECT_EQ(CRect(5, 250, 80, 273), m_dlg.GetControlRect(IDC_FIRST));
-    EXPECT_EQ(CRect(0, 0, 0, 0), m_dlg.GetControlRect(IDC_MISSING));
-
     m_dlg.OffsetControl(IDC_FIRST, 10, -20);
-    EXPECT_EQ(CRect(15, 230, 90, 253), m_dlg.GetControlRect(IDC_FIRST));
     m_dlg.MoveControlLeftTo(IDC_FIRST, 40);
     EXPECT_EQ(CRect(40, 230, 115, 253), m_dlg.GetControlRect(IDC_FIRST));
     m_dlg.MoveControlTopTo(IDC_FIRST, 7);
     EXPECT_EQ(CRect(40, 7, 115, 30), m_dlg.GetControlRect(IDC_FIRST));
-
+    m_dlg.CenterControlHorizontal(IDC_SECOND);
+    EXPECT_EQ(CRect(162, 250, 237, 273), m_dlg.GetControlRect(IDC_SECOND));
+    Place(IDC_THIRD, CRect(0, 0, 501, 20));
+    m_dlg.CenterControlHorizontal(IDC_THIRD);
+    EXPECT_EQ(-50, Left(IDC_THIRD)) << "(400 - 501) / 2 truncates toward zero";
     m_dlg.OffsetControl(IDC_MISSING, 5, 5);
-    m_dlg.MoveControlLeftTo(IDC_MISSING, 5);
-    m_dlg.MoveControlTopTo(IDC_MISSING, 5);
     m_dlg.CenterControlHorizontal(IDC_MISSING);
     EXPECT_EQ(CRect(0, 0, 0, 0), m_dlg.GetControlRect(IDC_MISSING));
-}
 
-TEST_F(DialogExTest, MoveTopRightToKeepsTheSize)
-{
     m_dlg.SetWindowPos(NULL, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_dlg.MoveTopRightTo(CPoint(800, 10));
     CRect rect;
@@ -102,78 +89,58 @@ TEST_F(DialogExTest, MoveTopRightToKeepsTheSize)
     EXPECT_EQ(CRect(500, 10, 800, 210), rect);
 }
 
-TEST_F(DialogExTest, CenterOneControlEvenWhenWiderThanTheClient)
+TEST_F(DialogExTest, RowsAreCentredWithHiddenControlsClosingUp)
 {
-    m_dlg.CenterControlHorizontal(IDC_FIRST);
-    EXPECT_EQ(CRect(162, 250, 237, 273), m_dlg.GetControlRect(IDC_FIRST));
-    PlaceButton(IDC_SECOND, CRect(0, 0, 501, 20));
-    m_dlg.CenterControlHorizontal(IDC_SECOND);
-    EXPECT_EQ(-50, Left(IDC_SECOND)) << "(400 - 501) / 2 truncates toward zero";
-}
-
-TEST_F(DialogExTest, CenterARowOfControls)
-{
-    m_dlg.CenterControlsHorizontal(*MakeIds(m_ids, { IDC_FIRST, IDC_SECOND, IDC_THIRD }), 10);
+    m_dlg.CenterControlsHorizontal(Ids({ IDC_FIRST, IDC_SECOND, IDC_THIRD }), 10);
     EXPECT_EQ(77, Left(IDC_FIRST));
     EXPECT_EQ(162, Left(IDC_SECOND));
-    EXPECT_EQ(247, Left(IDC_THIRD));
     EXPECT_EQ(CRect(247, 250, 322, 273), m_dlg.GetControlRect(IDC_THIRD)) << "tops and sizes stay";
 
-    // A hidden control and an id without a control take no room: the others close up.
     m_dlg.GetDlgItem(IDC_SECOND)->ShowWindow(SW_HIDE);
-    m_dlg.CenterControlsHorizontal(*MakeIds(m_ids, { IDC_FIRST, IDC_MISSING, IDC_SECOND, IDC_THIRD }), 10);
+    m_dlg.CenterControlsHorizontal(Ids({ IDC_FIRST, IDC_MISSING, IDC_SECOND, IDC_THIRD }), 10);
     EXPECT_EQ(120, Left(IDC_FIRST));
     EXPECT_EQ(162, Left(IDC_SECOND)) << "the hidden control is not moved";
     EXPECT_EQ(205, Left(IDC_THIRD));
-}
 
-TEST_F(DialogExTest, ARowWiderThanTheClientStartsAtZero)
-{
+    m_dlg.GetDlgItem(IDC_SECOND)->ShowWindow(SW_SHOW);
     for (UINT nID : { IDC_FIRST, IDC_SECOND, IDC_THIRD })
-        PlaceButton(nID, CRect(0, 0, 150, 20));
-    m_dlg.CenterControlsHorizontal(*MakeIds(m_ids, { IDC_FIRST, IDC_SECOND, IDC_THIRD }), 10);
-    EXPECT_EQ(0, Left(IDC_FIRST));
-    EXPECT_EQ(160, Left(IDC_SECOND));
+        Place(nID, CRect(0, 0, 150, 20));
+    m_dlg.CenterControlsHorizontal(Ids({ IDC_FIRST, IDC_SECOND, IDC_THIRD }), 10);
+    EXPECT_EQ(0, Left(IDC_FIRST)) << "a row wider than the client starts at 0";
     EXPECT_EQ(320, Left(IDC_THIRD));
 }
 
-TEST_F(DialogExTest, AdjustButtonWidthsFitsTheWidestCaption)
+TEST_F(DialogExTest, AdjustButtonWidthsFitsTheWidestCaptionWithinTheRow)
 {
     const LPCWSTR lpszLong = L"Export all selected series";
     const int nNeeded = TextWidth(lpszLong) + 16;
-    // The same geometry as 60 and 100 wide buttons whose captions measure 80 and 50.
+    // The geometry of 60 and 100 wide buttons whose captions need 96 and less.
     ASSERT_GT(nNeeded, 90);
     ASSERT_LE(nNeeded, 185);
-    ASSERT_LE(TextWidth(L"OK") + 16, 100);
-    PlaceButton(IDC_FIRST, CRect(10, 10, 10 + nNeeded - 20, 33), lpszLong);
-    PlaceButton(IDC_SECOND, CRect(200, 10, 300, 33), L"OK");
+    Place(IDC_FIRST, CRect(10, 10, 10 + nNeeded - 20, 33), lpszLong);
+    Place(IDC_SECOND, CRect(200, 10, 300, 33), L"OK");
     m_dlg.GetDlgItem(IDC_THIRD)->ShowWindow(SW_HIDE);
-    MakeIds(m_ids, { IDC_FIRST, IDC_SECOND, IDC_THIRD });
+    Ids({ IDC_FIRST, IDC_SECOND, IDC_THIRD });
 
-    // Room for 185 per button ((400 - 20 - 10) / 2): both take the caption's width.
-    m_dlg.AdjustButtonWidths(m_ids, 10);
+    m_dlg.AdjustButtonWidths(m_ids, 10);    // room for (400 - 20 - 10) / 2 = 185 each
     EXPECT_EQ(CRect(10, 10, 10 + nNeeded, 33), m_dlg.GetControlRect(IDC_FIRST));
     EXPECT_EQ(CRect(200, 10, 200 + nNeeded, 33), m_dlg.GetControlRect(IDC_SECOND));
     EXPECT_EQ(75, Width(IDC_THIRD)) << "a hidden button is left alone";
 
-    // Room for 90 per button ((210 - 20 - 10) / 2): both take what the row allows.
-    SetClientWidth(210);
-    PlaceButton(IDC_FIRST, CRect(10, 10, 70, 33), lpszLong);
+    SetClientWidth(210);                    // room for (210 - 20 - 10) / 2 = 90 each
+    Place(IDC_FIRST, CRect(10, 10, 70, 33), lpszLong);
     m_dlg.AdjustButtonWidths(m_ids, 10);
     EXPECT_EQ(90, Width(IDC_FIRST));
     EXPECT_EQ(90, Width(IDC_SECOND));
-}
 
-TEST_F(DialogExTest, AdjustButtonWidthsChangesNothingWhenEveryCaptionFits)
-{
-    PlaceButton(IDC_FIRST, CRect(10, 10, 130, 33), L"OK");
-    PlaceButton(IDC_SECOND, CRect(140, 10, 200, 33), L"Cancel");
+    Place(IDC_FIRST, CRect(10, 10, 130, 33), L"OK");
+    Place(IDC_SECOND, CRect(140, 10, 200, 33), L"Cancel");
     ASSERT_LE(TextWidth(L"Cancel") + 16, 60);
-    m_dlg.AdjustButtonWidths(*MakeIds(m_ids, { IDC_FIRST, IDC_SECOND }), 10);
-    EXPECT_EQ(120, Width(IDC_FIRST));
+    m_dlg.AdjustButtonWidths(Ids({ IDC_FIRST, IDC_SECOND }), 10);
+    EXPECT_EQ(120, Width(IDC_FIRST)) << "every caption fits: nothing changes";
     EXPECT_EQ(60, Width(IDC_SECOND));
-    m_dlg.AdjustButtonWidths(*MakeIds(m_ids, { IDC_MISSING }), 10);
-    m_dlg.AdjustButtonWidths(*MakeIds(m_ids, {}), 10);
+    m_dlg.AdjustButtonWidths(Ids({ IDC_MISSING }), 10);
+    m_dlg.AdjustButtonWidths(Ids({}), 10);
 }
 
 namespace
@@ -182,8 +149,8 @@ namespace
 class CExportDialog : public CDialogEx
 {
 public:
-    CExportDialog(UINT nIDTemplate) : CDialogEx(nIDTemplate, NULL) {}
-    CExportDialog(LPCTSTR lpszTemplateName) : CDialogEx(lpszTemplateName, NULL) {}
+    explicit CExportDialog(UINT nIDTemplate) : CDialogEx(nIDTemplate, NULL) {}
+    explicit CExportDialog(LPCTSTR lpszTemplateName) : CDialogEx(lpszTemplateName, NULL) {}
 
     BOOL OnInitDialog() override
     {
@@ -194,15 +161,13 @@ public:
         CenterControlsHorizontal(ids, 10);
         CRect rcClient;
         GetClientRect(&rcClient);
-        CRect rcOK = GetControlRect(IDOK), rcCancel = GetControlRect(IDCANCEL);
-        m_nSpare = rcOK.left - (rcClient.right - rcCancel.right);
-        m_nGap = rcCancel.left - rcOK.right;
+        m_nSpare = GetControlRect(IDOK).left - (rcClient.right - GetControlRect(IDCANCEL).right);
+        m_nGap = GetControlRect(IDCANCEL).left - GetControlRect(IDOK).right;
         PostMessage(WM_COMMAND, IDOK);
         return TRUE;
     }
 
-    int m_nSpare = -1000;
-    int m_nGap = -1000;
+    int m_nSpare = -1000, m_nGap = -1000;
 };
 }
 

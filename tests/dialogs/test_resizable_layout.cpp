@@ -1,6 +1,5 @@
 // CResizableDialog: anchored controls follow real resizes of a real dialog.
 #include "ResizableTestDialog.h"
-#include <MessagePump.h>
 #include <MessageRecorder.h>
 #include <gtest/gtest.h>
 
@@ -8,33 +7,22 @@ using dialogs_test::CTestResizableDialog;
 
 namespace
 {
-const UINT IDC_STRETCH = 1301;
-const UINT IDC_CORNER = 1302;
-const UINT IDC_HALF = 1303;
-const UINT IDC_STILL = 1304;
-const UINT IDC_SUBJECT = 1305;
-const UINT IDC_LABEL = 1306;
-const UINT IDC_EDIT = 1307;
-const UINT IDC_MISSING = 1399;
+enum : UINT { IDC_STRETCH = 1301, IDC_CORNER, IDC_HALF, IDC_STILL, IDC_LABEL, IDC_EDIT, IDC_SUBJECT, IDC_MISSING = 1399 };
 
+// Six controls at 400 x 300: four buttons one under the other, a label and its edit.
 class ResizableLayoutTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         zaduv_test::CDialogTemplate tmpl = dialogs_test::MakeResizableTemplate();
-        tmpl.AddButton(IDC_STRETCH, CRect(0, 0, 10, 10), L"Stretch")
-            .AddButton(IDC_CORNER, CRect(0, 0, 10, 10), L"Corner")
-            .AddButton(IDC_HALF, CRect(0, 0, 10, 10), L"Half")
-            .AddButton(IDC_STILL, CRect(0, 0, 10, 10), L"Still")
-            .AddStatic(IDC_LABEL, CRect(0, 0, 10, 10), L"Path")
-            .AddEdit(IDC_EDIT, CRect(0, 0, 10, 10));
+        for (UINT nID : { IDC_STRETCH, IDC_CORNER, IDC_HALF, IDC_STILL })
+            tmpl.AddButton(nID, CRect(0, 0, 10, 10), L"Button");
+        tmpl.AddStatic(IDC_LABEL, CRect(0, 0, 10, 10), L"Path").AddEdit(IDC_EDIT, CRect(0, 0, 10, 10));
         ASSERT_TRUE(m_dlg.CreateFromTemplate(tmpl));
         m_dlg.SetClientSize(400, 300);
-        Place(IDC_STRETCH, CRect(10, 10, 110, 30));
-        Place(IDC_CORNER, CRect(10, 40, 110, 60));
-        Place(IDC_HALF, CRect(10, 70, 110, 90));
-        Place(IDC_STILL, CRect(10, 100, 110, 120));
+        for (UINT nID : { IDC_STRETCH, IDC_CORNER, IDC_HALF, IDC_STILL })
+            Place(nID, CRect(10, 10, 110, 30) + CPoint(0, 30 * static_cast<int>(nID - IDC_STRETCH)));
         Place(IDC_LABEL, CRect(10, 130, 50, 150));
         Place(IDC_EDIT, CRect(60, 130, 200, 150));
     }
@@ -67,16 +55,16 @@ TEST_F(ResizableLayoutTest, AnchorsStretchMoveAndHalfMoveControls)
     for (const auto& c : cases)
     {
         m_dlg.SetClientSize(c.sizeClient.cx, c.sizeClient.cy);
-        EXPECT_EQ(c.rcStretch, m_dlg.ClientRectOf(IDC_STRETCH)) << c.sizeClient.cx;
-        EXPECT_EQ(c.rcCorner, m_dlg.ClientRectOf(IDC_CORNER)) << c.sizeClient.cx;
-        EXPECT_EQ(c.rcHalf, m_dlg.ClientRectOf(IDC_HALF)) << c.sizeClient.cx;
-        EXPECT_EQ(CRect(10, 100, 110, 120), m_dlg.ClientRectOf(IDC_STILL)) << c.sizeClient.cx;
-        EXPECT_EQ(c.rcLabel, m_dlg.ClientRectOf(IDC_LABEL)) << "the label follows its edit";
-        EXPECT_EQ(c.rcEdit, m_dlg.ClientRectOf(IDC_EDIT)) << c.sizeClient.cx;
+        EXPECT_EQ(c.rcStretch, m_dlg.GetControlRect(IDC_STRETCH)) << c.sizeClient.cx;
+        EXPECT_EQ(c.rcCorner, m_dlg.GetControlRect(IDC_CORNER)) << c.sizeClient.cx;
+        EXPECT_EQ(c.rcHalf, m_dlg.GetControlRect(IDC_HALF)) << c.sizeClient.cx;
+        EXPECT_EQ(CRect(10, 100, 110, 120), m_dlg.GetControlRect(IDC_STILL)) << c.sizeClient.cx;
+        EXPECT_EQ(c.rcLabel, m_dlg.GetControlRect(IDC_LABEL)) << "the label follows its edit";
+        EXPECT_EQ(c.rcEdit, m_dlg.GetControlRect(IDC_EDIT)) << c.sizeClient.cx;
     }
 }
 
-TEST_F(ResizableLayoutTest, OnlyChangedControlsMoveOncePerResize)
+TEST_F(ResizableLayoutTest, OnlyChangedControlsMoveOncePerResizeAndOnlyForLayoutSizeTypes)
 {
     m_dlg.AddAnchor(IDC_STRETCH, CSize(0, 0), CSize(100, 0));
     m_dlg.AddAnchor(IDC_STILL, CSize(0, 0), CSize(0, 0));
@@ -85,12 +73,22 @@ TEST_F(ResizableLayoutTest, OnlyChangedControlsMoveOncePerResize)
     for (UINT nID : { IDC_STRETCH, IDC_STILL, IDC_CORNER })
         recorder.Attach(Item(nID));
     recorder.Watch(WM_WINDOWPOSCHANGING);
-
     m_dlg.SetClientSize(450, 300);
-    auto moves = [&](UINT nID) { return recorder.GetMessages(Item(nID)).size(); };
-    EXPECT_EQ(0u, moves(IDC_STILL)) << "an unchanged control is not moved";
-    EXPECT_EQ(1u, moves(IDC_STRETCH));
-    EXPECT_EQ(1u, moves(IDC_CORNER));
+    EXPECT_EQ(0u, recorder.GetMessages(Item(IDC_STILL)).size()) << "an unchanged control is not moved";
+    EXPECT_EQ(1u, recorder.GetMessages(Item(IDC_STRETCH)).size());
+    EXPECT_EQ(1u, recorder.GetMessages(Item(IDC_CORNER)).size());
+
+    struct { UINT nType; bool bLaysOut; } cases[] = {
+        { SIZE_RESTORED, true }, { SIZE_MINIMIZED, true }, { SIZE_MAXIMIZED, true },
+        { SIZE_MAXSHOW, false }, { SIZE_MAXHIDE, false },
+    };
+    for (const auto& c : cases)
+    {
+        Place(IDC_STRETCH, CRect(0, 0, 5, 5));
+        m_dlg.SendMessage(WM_SIZE, c.nType, MAKELPARAM(450, 300));
+        EXPECT_EQ(c.bLaysOut ? CRect(10, 10, 160, 30) : CRect(0, 0, 5, 5), m_dlg.GetControlRect(IDC_STRETCH))
+            << "size type " << c.nType;
+    }
 }
 
 namespace
@@ -105,9 +103,7 @@ struct SClassCase
 
 void PrintTo(const SClassCase& c, std::ostream* pStream)
 {
-    for (LPCWSTR lpsz = c.lpszClass; *lpsz != L'\0'; ++lpsz)
-        *pStream << static_cast<char>(*lpsz);
-    *pStream << " style 0x" << std::hex << c.dwStyle;
+    *pStream << std::string(c.lpszClass, c.lpszClass + ::lstrlenW(c.lpszClass)) << " style 0x" << std::hex << c.dwStyle;
 }
 
 class ResizableClassTest : public ::testing::TestWithParam<SClassCase> {};
@@ -144,7 +140,7 @@ TEST_P(ResizableClassTest, ClassDecidesImmediateMovesAndSiblingClipping)
     dlg.SetClientSize(500, 400);
     ASSERT_GE(recorder.GetMessages().size(), 2u);
     EXPECT_EQ(c.bMovedAtOnce, recorder.GetMessages().front().hWnd == hSubject) << "moved at once";
-    EXPECT_EQ(CRect(10, 40, 310, 240), dlg.ClientRectOf(IDC_SUBJECT));
+    EXPECT_EQ(CRect(10, 40, 310, 240), dlg.GetControlRect(IDC_SUBJECT));
     dlg.DestroyWindow();
 }
 
@@ -161,19 +157,3 @@ INSTANTIATE_TEST_SUITE_P(Classes, ResizableClassTest, ::testing::Values(
     SClassCase{ L"Edit", ES_LEFT | WS_BORDER, false, false },
     SClassCase{ L"ListBox", WS_HSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT, false, false },
     SClassCase{ L"ListBox", WS_HSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT, true, false }));
-
-TEST_F(ResizableLayoutTest, SizeTypesThatLayOutAndThoseThatDoNot)
-{
-    m_dlg.AddAnchor(IDC_STRETCH, CSize(0, 0), CSize(100, 0));
-    struct { UINT nType; bool bLaysOut; } cases[] = {
-        { SIZE_RESTORED, true }, { SIZE_MINIMIZED, true }, { SIZE_MAXIMIZED, true },
-        { SIZE_MAXSHOW, false }, { SIZE_MAXHIDE, false },
-    };
-    for (const auto& c : cases)
-    {
-        Place(IDC_STRETCH, CRect(0, 0, 5, 5));
-        m_dlg.SendMessage(WM_SIZE, c.nType, MAKELPARAM(400, 300));
-        EXPECT_EQ(c.bLaysOut ? CRect(10, 10, 110, 30) : CRect(0, 0, 5, 5), m_dlg.ClientRectOf(IDC_STRETCH))
-            << "size type " << c.nType;
-    }
-}

@@ -22,101 +22,81 @@ struct CAppProfileAccess : CWinApp
     }
 };
 
-// Switches the application's profile to the registry for one test and back to its INI file,
-// as a host does with SetRegistryKey in its InitInstance.
-class CRegistryProfile
-{
-public:
-    CRegistryProfile() : m_pApp(AfxGetApp())
-    {
-        s_strIniFile = m_pApp->m_pszProfileName;
-        CAppProfileAccess::SetRegistryKeyOf(m_pApp, L"ZaDUV Tests");
-    }
-    ~CRegistryProfile()
-    {
-        m_pApp->WriteProfileString(kSection, NULL, NULL);
-        m_pApp->m_pszRegistryKey = NULL;
-        m_pApp->m_pszProfileName = s_strIniFile;
-    }
+void Store(LPCWSTR lpszLine) { AfxGetApp()->WriteProfileString(kSection, kEntry, lpszLine); }
+CString Stored() { return AfxGetApp()->GetProfileString(kSection, kEntry); }
 
-private:
-    CWinApp* m_pApp;
-    static CString s_strIniFile;    // the application points into it after the test
-};
-
-CString CRegistryProfile::s_strIniFile;
-
-class ResizablePlacementTest : public ::testing::Test
+class ResizablePlacementTest : public ::testing::TestWithParam<bool>
 {
 protected:
-    void SetUp() override { Store(NULL); }
-    void TearDown() override { Store(NULL); }
-
-    static void Store(LPCWSTR lpszLine) { AfxGetApp()->WriteProfileString(kSection, kEntry, lpszLine); }
-    static CString Stored() { return AfxGetApp()->GetProfileString(kSection, kEntry); }
+    // With the parameter set, the application keeps its profile in the registry for the test,
+    // as a host does with SetRegistryKey in its InitInstance.
+    void SetUp() override
+    {
+        s_strIniFile = AfxGetApp()->m_pszProfileName;
+        if (GetParam())
+            CAppProfileAccess::SetRegistryKeyOf(AfxGetApp(), L"ZaDUV Tests");
+        Store(NULL);
+    }
+    void TearDown() override
+    {
+        Store(NULL);
+        AfxGetApp()->m_pszRegistryKey = NULL;
+        AfxGetApp()->m_pszProfileName = s_strIniFile;
+    }
 
     // Creates the dialog at (100, 80), 640 x 480, and restores what the profile holds.
     void Open(CTestResizableDialog& dlg)
     {
-        zaduv_test::CDialogTemplate tmpl = dialogs_test::MakeResizableTemplate();
-        ASSERT_TRUE(dlg.CreateFromTemplate(tmpl, CPoint(100, 80)));
+        ASSERT_TRUE(dlg.CreateFromTemplate(dialogs_test::MakeResizableTemplate(), CPoint(100, 80)));
         dlg.SetWindowPos(NULL, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         dlg.ShowWindow(SW_SHOWNA);
         dlg.EnableSaveRestore(kSection, kEntry);
     }
-    static CRect WindowRect(const CWnd& wnd)
+    CRect OpenedWith(LPCWSTR lpszLine)
     {
-        CRect rect;
-        wnd.GetWindowRect(&rect);
+        Store(lpszLine);
+        CTestResizableDialog dlg;
+        Open(dlg);
+        CRect rect = dlg.WindowRect();
+        dlg.DestroyWindow();
         return rect;
     }
 
-    void SavesAndRestores()
-    {
-        {
-            CTestResizableDialog dlg;
-            Open(dlg);
-            EXPECT_EQ(CString(), Stored()) << "nothing is written before the window goes";
-            dlg.DestroyWindow();
-        }
-        EXPECT_EQ(CString(L"100,80,740,560,1,0"), Stored());
+    static CString s_strIniFile;    // the application points into it after the test
+};
 
-        Store(L"120,90,520,390,1,0");
+CString ResizablePlacementTest::s_strIniFile;
+}
+
+TEST_P(ResizablePlacementTest, SavedOnDestroyAndRestored)
+{
+    ASSERT_EQ(GetParam(), AfxGetApp()->m_pszRegistryKey != nullptr);
+    {
+        CTestResizableDialog dlg;
+        ASSERT_TRUE(dlg.CreateFromTemplate());
+        dlg.DestroyWindow();
+        EXPECT_EQ(CString(), Stored()) << "not saved without EnableSaveRestore";
+    }
+    {
         CTestResizableDialog dlg;
         Open(dlg);
-        EXPECT_EQ(CRect(120, 90, 520, 390), WindowRect(dlg));
-        dlg.SetWindowPos(NULL, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_EQ(CString(), Stored()) << "nothing is written before the window goes";
         dlg.DestroyWindow();
-        EXPECT_EQ(CString(L"30,40,430,340,1,0"), Stored());
     }
-};
-}
+    EXPECT_EQ(CString(L"100,80,740,560,1,0"), Stored());
 
-TEST_F(ResizablePlacementTest, SavedOnDestroyAndRestoredFromTheIniFile)
-{
-    ASSERT_EQ(nullptr, AfxGetApp()->m_pszRegistryKey);
-    SavesAndRestores();
-}
-
-TEST_F(ResizablePlacementTest, SavedOnDestroyAndRestoredFromTheRegistry)
-{
-    CRegistryProfile registry;
-    Store(NULL);
-    SavesAndRestores();
-    Store(NULL);
-}
-
-TEST_F(ResizablePlacementTest, NotSavedWithoutEnableSaveRestore)
-{
+    Store(L"120,90,520,390,1,0");
     CTestResizableDialog dlg;
-    zaduv_test::CDialogTemplate tmpl = dialogs_test::MakeResizableTemplate();
-    ASSERT_TRUE(dlg.CreateFromTemplate(tmpl));
+    Open(dlg);
+    EXPECT_EQ(CRect(120, 90, 520, 390), dlg.WindowRect());
+    dlg.SetWindowPos(NULL, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     dlg.DestroyWindow();
-    EXPECT_EQ(CString(), Stored());
+    EXPECT_EQ(CString(L"30,40,430,340,1,0"), Stored());
 }
 
-TEST_F(ResizablePlacementTest, MalformedLinesLeaveTheTemplatePlacement)
+TEST_P(ResizablePlacementTest, MalformedLinesLeaveTheTemplatePlacement)
 {
+    EXPECT_EQ(CRect(120, 90, 520, 390), OpenedWith(L"120, 90,+520,390,1,0 and more,7")) << "text after six numbers";
     const std::wstring strLongNumber(5000, L'7');
     const std::wstring strLongList = L"1,2" + std::wstring(5000, L',');
     const LPCWSTR lines[] = {
@@ -124,42 +104,18 @@ TEST_F(ResizablePlacementTest, MalformedLinesLeaveTheTemplatePlacement)
         L"120,90,520,4294967686,1,0", L"120,90,520,2147483648,1,0", L"120,90,520,390,1,99999999999", L"120,90,520,390,1,-",
         L"120 ,90,520,390,1,0", strLongNumber.c_str(), strLongList.c_str(),
     };
-    Store(L"120,90,520,390,1,0");
-    {
-        CTestResizableDialog dlg;
-        Open(dlg);
-        ASSERT_EQ(CRect(120, 90, 520, 390), WindowRect(dlg)) << "a well-formed line is applied";
-        dlg.DestroyWindow();
-    }
     for (LPCWSTR lpszLine : lines)
-    {
-        Store(lpszLine);
-        CTestResizableDialog dlg;
-        Open(dlg);
-        EXPECT_EQ(CRect(100, 80, 740, 560), WindowRect(dlg)) << std::string(lpszLine, lpszLine + std::min(40, ::lstrlenW(lpszLine)));
-        dlg.DestroyWindow();
-    }
-}
-
-TEST_F(ResizablePlacementTest, TextAfterTheSixthNumberIsIgnored)
-{
-    Store(L"120, 90,+520,390,1,0 and more,7");
-    CTestResizableDialog dlg;
-    Open(dlg);
-    EXPECT_EQ(CRect(120, 90, 520, 390), WindowRect(dlg));
-    dlg.DestroyWindow();
+        EXPECT_EQ(CRect(100, 80, 740, 560), OpenedWith(lpszLine)) << std::string(lpszLine, lpszLine + std::min(40, ::lstrlenW(lpszLine)));
 }
 
 // A screen that was unplugged: Windows documents that SetWindowPlacement moves a window that
-// would be off every screen back into view, and Wine 8 does the same, so the restored dialog
-// shows where the user can reach it.
-TEST_F(ResizablePlacementTest, APlacementOffEveryMonitorIsBroughtBackIntoView)
+// would be off every screen back into view, and Wine 8 does the same.
+TEST_P(ResizablePlacementTest, APlacementOffEveryMonitorIsBroughtBackIntoView)
 {
-    Store(L"-5000,-4000,-4600,-3700,1,0");
-    CTestResizableDialog dlg;
-    Open(dlg);
-    CRect rect = WindowRect(dlg);
+    CRect rect = OpenedWith(L"-5000,-4000,-4600,-3700,1,0");
     EXPECT_EQ(CSize(400, 300), rect.Size());
     EXPECT_NE(nullptr, ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) << "on a monitor";
-    dlg.DestroyWindow();
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, ResizablePlacementTest, ::testing::Values(false, true),
+    [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Registry" : "IniFile"; });

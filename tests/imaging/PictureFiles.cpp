@@ -1,6 +1,7 @@
 #include "PictureFiles.h"
 
 #include <gdiplus.h>
+#include <cstdio>
 
 using namespace Gdiplus;
 
@@ -8,25 +9,17 @@ namespace zaduv_test
 {
 namespace
 {
-BOOL FindEncoder(LPCWSTR lpszMime, CLSID* pClsid)
+// The encoders GDI+ registers under these well-known class ids, the last part telling them apart.
+CLSID EncoderOf(LPCWSTR lpszMime)
 {
-    UINT nEncoders = 0;
-    UINT nBytes = 0;
-    if (DllExports::GdipGetImageEncodersSize(&nEncoders, &nBytes) != Ok || nBytes == 0)
-        return FALSE;
-    std::vector<BYTE> buffer(nBytes);
-    ImageCodecInfo* pCodecs = reinterpret_cast<ImageCodecInfo*>(buffer.data());
-    if (DllExports::GdipGetImageEncoders(nEncoders, nBytes, pCodecs) != Ok)
-        return FALSE;
-    for (UINT i = 0; i < nEncoders; ++i)
-    {
-        if (pCodecs[i].MimeType != NULL && wcscmp(pCodecs[i].MimeType, lpszMime) == 0)
-        {
-            *pClsid = pCodecs[i].Clsid;
-            return TRUE;
-        }
-    }
-    return FALSE;
+    const struct { LPCWSTR lpszMime; BYTE nLast; } encoders[] = {
+        { L"image/bmp", 0x00 }, { L"image/jpeg", 0x01 }, { L"image/gif", 0x02 }, { L"image/tiff", 0x05 }, { L"image/png", 0x06 },
+    };
+    CLSID clsid = { 0x557CF400, 0x1A04, 0x11D3, { 0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E } };
+    for (const auto& encoder : encoders)
+        if (wcscmp(encoder.lpszMime, lpszMime) == 0)
+            clsid.Data1 += encoder.nLast;
+    return clsid;
 }
 
 // A GIF holds palette indices. Windows' encoder quantises 32-bit pixels itself; Wine's writes
@@ -38,67 +31,60 @@ GpBitmap* CreateIndexedBitmap(const std::vector<DWORD>& pixels, int cx, int cy)
         return NULL;
     std::vector<BYTE> paletteBytes(sizeof(ColorPalette) + 255 * sizeof(ARGB));
     ColorPalette* pPalette = reinterpret_cast<ColorPalette*>(paletteBytes.data());
-    pPalette->Flags = 0;
     pPalette->Count = 256;
     for (UINT i = 0; i < 256; ++i)
         pPalette->Entries[i] = 0xFF000000 | ((i >> 5) * 255 / 7) << 16 | (((i >> 2) & 7) * 255 / 7) << 8 | ((i & 3) * 255 / 3);
     DllExports::GdipSetImagePalette(pBitmap, pPalette);
     GpRect rect(0, 0, cx, cy);
     BitmapData data;
-    if (DllExports::GdipBitmapLockBits(pBitmap, &rect, ImageLockModeWrite, PixelFormat8bppIndexed, &data) != Ok)
-    {
-        DllExports::GdipDisposeImage(pBitmap);
-        return NULL;
-    }
+    DllExports::GdipBitmapLockBits(pBitmap, &rect, ImageLockModeWrite, PixelFormat8bppIndexed, &data);
     for (int y = 0; y < cy; ++y)
-    {
-        BYTE* pRow = static_cast<BYTE*>(data.Scan0) + y * data.Stride;
         for (int x = 0; x < cx; ++x)
         {
-            DWORD argb = pixels[static_cast<size_t>(y) * cx + x];
-            pRow[x] = static_cast<BYTE>(((argb >> 16) & 0xE0) | ((argb >> 11) & 0x1C) | ((argb >> 6) & 0x03));
+            const DWORD argb = pixels[static_cast<size_t>(y) * cx + x];
+            static_cast<BYTE*>(data.Scan0)[y * data.Stride + x] =
+                static_cast<BYTE>(((argb >> 16) & 0xE0) | ((argb >> 11) & 0x1C) | ((argb >> 6) & 0x03));
         }
-    }
     DllExports::GdipBitmapUnlockBits(pBitmap, &data);
     return pBitmap;
 }
 
 template <class T>
-void Append(std::vector<BYTE>& bytes, T value)
+void Append(std::vector<BYTE>& bytes, const T& value)
 {
     const BYTE* p = reinterpret_cast<const BYTE*>(&value);
     bytes.insert(bytes.end(), p, p + sizeof(T));
 }
 
-// File and info headers of a bottom-up BMP whose rows are padded to four bytes.
-std::vector<BYTE> BmpHeaders(int cx, int cy, WORD nBitCount, DWORD nColors, DWORD nRowBytes)
+// A bottom-up BMP: its headers and palette, then the bytes of each row, padded to four.
+template <class FnPixel>
+BOOL WriteBmp(const std::wstring& strPath, int cx, int cy, WORD nBitCount, const std::vector<RGBQUAD>& palette,
+    FnPixel fnPixel)
 {
-    BITMAPFILEHEADER bfh = {};
-    BITMAPINFOHEADER bih = {};
-    const DWORD nOffset = sizeof(bfh) + sizeof(bih) + nColors * sizeof(RGBQUAD);
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = nOffset;
-    bfh.bfSize = nOffset + nRowBytes * cy;
-    bih.biSize = sizeof(bih);
-    bih.biWidth = cx;
-    bih.biHeight = cy;
-    bih.biPlanes = 1;
-    bih.biBitCount = nBitCount;
-    bih.biCompression = BI_RGB;
-    bih.biSizeImage = nRowBytes * cy;
-    bih.biClrUsed = nColors;
+    const DWORD nRowBytes = (cx * nBitCount / 8 + 3) & ~3;
+    const DWORD nOffset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + palette.size() * sizeof(RGBQUAD);
     std::vector<BYTE> bytes;
-    Append(bytes, bfh);
-    Append(bytes, bih);
-    return bytes;
+    Append(bytes, BITMAPFILEHEADER{ 0x4D42, nOffset + nRowBytes * cy, 0, 0, nOffset });
+    Append(bytes, BITMAPINFOHEADER{ sizeof(BITMAPINFOHEADER), cx, cy, 1, nBitCount, BI_RGB, nRowBytes * cy, 0, 0,
+        static_cast<DWORD>(palette.size()), 0 });
+    for (const RGBQUAD& quad : palette)
+        Append(bytes, quad);
+    for (int y = cy - 1; y >= 0; --y)
+    {
+        const size_t nRowStart = bytes.size();
+        for (int x = 0; x < cx; ++x)
+            fnPixel(bytes, x, y);
+        bytes.resize(nRowStart + nRowBytes, 0);
+    }
+    return WriteBytes(strPath, bytes);
 }
 }
 
 CScratchFolder::CScratchFolder()
 {
+    static LONG s_nFolders = 0;
     wchar_t szTemp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, szTemp);
-    static LONG s_nFolders = 0;
     m_strPath = std::wstring(szTemp) + L"zaduv_imaging_" + std::to_wstring(::GetCurrentProcessId()) + L"_"
         + std::to_wstring(::InterlockedIncrement(&s_nFolders));
     ::CreateDirectoryW(m_strPath.c_str(), NULL);
@@ -107,79 +93,54 @@ CScratchFolder::CScratchFolder()
 CScratchFolder::~CScratchFolder()
 {
     WIN32_FIND_DATAW fd;
-    HANDLE hFind = ::FindFirstFileW((m_strPath + L"\\*").c_str(), &fd);
+    HANDLE hFind = ::FindFirstFileW(File(L"*").c_str(), &fd);
+    for (BOOL bMore = hFind != INVALID_HANDLE_VALUE; bMore; bMore = ::FindNextFileW(hFind, &fd))
+        ::DeleteFileW(File(fd.cFileName).c_str());
     if (hFind != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                ::DeleteFileW(File(fd.cFileName).c_str());
-            else if (wcscmp(fd.cFileName, L".") != 0 && wcscmp(fd.cFileName, L"..") != 0)
-                ::RemoveDirectoryW(File(fd.cFileName).c_str());
-        } while (::FindNextFileW(hFind, &fd));
         ::FindClose(hFind);
-    }
     ::RemoveDirectoryW(m_strPath.c_str());
 }
 
 std::vector<DWORD> SolidPixels(int cx, int cy, COLORREF cr)
 {
-    const DWORD argb = 0xFF000000 | (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr);
-    return std::vector<DWORD>(static_cast<size_t>(cx) * cy, argb);
+    return std::vector<DWORD>(static_cast<size_t>(cx) * cy, 0xFF000000 | (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr));
 }
 
 std::vector<DWORD> RampPixels(int cx, int cy)
 {
     std::vector<DWORD> pixels(static_cast<size_t>(cx) * cy);
     for (int y = 0; y < cy; ++y)
-    {
         for (int x = 0; x < cx; ++x)
             pixels[static_cast<size_t>(y) * cx + x] = 0xFF000000 | ((x * 255 / cx) << 16) | ((y * 255 / cy) << 8) | ((x + y) & 0xFF);
-    }
     return pixels;
 }
 
 BOOL WritePicture(const std::wstring& strPath, LPCWSTR lpszMime, const std::vector<DWORD>& pixels, int cx, int cy)
 {
-    CLSID clsid;
-    if (!FindEncoder(lpszMime, &clsid))
-        return FALSE;
+    const CLSID clsid = EncoderOf(lpszMime);
     std::vector<DWORD> buffer(pixels);
     GpBitmap* pBitmap = wcscmp(lpszMime, L"image/gif") == 0 ? CreateIndexedBitmap(buffer, cx, cy) : NULL;
     if (pBitmap == NULL && DllExports::GdipCreateBitmapFromScan0(cx, cy, cx * 4, PixelFormat32bppARGB,
             reinterpret_cast<BYTE*>(buffer.data()), &pBitmap) != Ok)
         return FALSE;
-    GpStatus status = DllExports::GdipSaveImageToFile(pBitmap, strPath.c_str(), &clsid, NULL);
+    const GpStatus status = DllExports::GdipSaveImageToFile(pBitmap, strPath.c_str(), &clsid, NULL);
     DllExports::GdipDisposeImage(pBitmap);
     return status == Ok;
 }
 
 BOOL WritePaletteBmp(const std::wstring& strPath, int cx, int cy, const COLORREF (&palette)[4])
 {
-    const DWORD nRowBytes = (cx + 3) & ~3;
-    std::vector<BYTE> bytes = BmpHeaders(cx, cy, 8, 4, nRowBytes);
+    std::vector<RGBQUAD> quads;
     for (COLORREF cr : palette)
-        Append(bytes, RGBQUAD{ GetBValue(cr), GetGValue(cr), GetRValue(cr), 0 });
-    for (int yFile = 0; yFile < cy; ++yFile)
-    {
-        const int y = cy - 1 - yFile;
-        for (DWORD x = 0; x < nRowBytes; ++x)
-            bytes.push_back(static_cast<BYTE>(x < static_cast<DWORD>(cx) ? (x / 4 + y) % 4 : 0));
-    }
-    return WriteBytes(strPath, bytes);
+        quads.push_back(RGBQUAD{ GetBValue(cr), GetGValue(cr), GetRValue(cr), 0 });
+    return WriteBmp(strPath, cx, cy, 8, quads,
+        [](std::vector<BYTE>& bytes, int x, int y) { bytes.push_back(static_cast<BYTE>((x / 4 + y) % 4)); });
 }
 
 BOOL WriteBmp16(const std::wstring& strPath, int cx, int cy, WORD wColor)
 {
-    const DWORD nRowBytes = (cx * 2 + 3) & ~3;
-    std::vector<BYTE> bytes = BmpHeaders(cx, cy, 16, 0, nRowBytes);
-    for (int y = 0; y < cy; ++y)
-    {
-        for (int x = 0; x < cx; ++x)
-            Append(bytes, wColor);
-        bytes.resize(bytes.size() + nRowBytes - cx * 2, 0);
-    }
-    return WriteBytes(strPath, bytes);
+    return WriteBmp(strPath, cx, cy, 16, std::vector<RGBQUAD>(),
+        [wColor](std::vector<BYTE>& bytes, int, int) { Append(bytes, wColor); });
 }
 
 bool RunningOnWine()
@@ -191,26 +152,22 @@ bool RunningOnWine()
 std::vector<BYTE> ReadBytes(const std::wstring& strPath)
 {
     std::vector<BYTE> bytes;
-    HANDLE hFile = ::CreateFileW(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(::GetFileSize(hFile, NULL));
-    DWORD nRead = 0;
-    if (!bytes.empty() && !::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &nRead, NULL))
-        nRead = 0;
-    bytes.resize(nRead);
-    ::CloseHandle(hFile);
+    if (FILE* pFile = _wfopen(strPath.c_str(), L"rb"))
+    {
+        BYTE buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        fclose(pFile);
+    }
     return bytes;
 }
 
 BOOL WriteBytes(const std::wstring& strPath, const std::vector<BYTE>& bytes)
 {
-    HANDLE hFile = ::CreateFileW(strPath.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
+    FILE* pFile = _wfopen(strPath.c_str(), L"wb");
+    if (pFile == NULL)
         return FALSE;
-    DWORD nWritten = 0;
-    BOOL bOk = bytes.empty() || ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &nWritten, NULL);
-    ::CloseHandle(hFile);
-    return bOk && nWritten == bytes.size();
+    const bool bWritten = bytes.empty() || fwrite(bytes.data(), bytes.size(), 1, pFile) == 1;
+    return (fclose(pFile) == 0 && bWritten) ? TRUE : FALSE;
 }
 }

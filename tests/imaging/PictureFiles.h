@@ -1,8 +1,9 @@
 #ifndef ZADUV_TESTS_IMAGING_PICTUREFILES_H
 #define ZADUV_TESTS_IMAGING_PICTUREFILES_H
 // Picture files the imaging tests make for themselves: through the GDI+ encoders (PNG, BMP,
-// JPEG, GIF, TIFF) and, where a file of one exact pixel layout is needed, written byte by byte
-// (an 8-bit palette BMP, a 16-bit BMP). Everything goes into one scratch folder per run.
+// JPEG, GIF, TIFF) and, where one exact pixel layout is needed, byte by byte (an 8-bit palette
+// BMP, a 16-bit BMP). Everything goes into one scratch folder per object, removed with it, so a
+// file some decoder still holds cannot spill into the next test.
 
 #include <afxwin.h>
 #include <string>
@@ -10,27 +11,20 @@
 
 namespace zaduv_test
 {
-// A folder of its own under the temporary folder, removed with its files when destroyed.
-// Each object gets a new one, so a file some decoder still holds cannot spill into the next.
 class CScratchFolder
 {
 public:
     CScratchFolder();
     ~CScratchFolder();
-
-    const std::wstring& Path() const { return m_strPath; }
     std::wstring File(LPCWSTR lpszName) const { return m_strPath + L"\\" + lpszName; }
+    const std::wstring& Path() const { return m_strPath; }
 
 private:
     std::wstring m_strPath;
-
-    CScratchFolder(const CScratchFolder&) = delete;
-    CScratchFolder& operator=(const CScratchFolder&) = delete;
 };
 
-// Rows top-down, 0xAARRGGBB.
+// Rows top-down, 0xAARRGGBB: one colour, or colour ramps across both axes.
 std::vector<DWORD> SolidPixels(int cx, int cy, COLORREF cr);
-// A picture every byte of which matters to a decoder: colour ramps across both axes.
 std::vector<DWORD> RampPixels(int cx, int cy);
 
 // lpszMime is "image/png", "image/bmp", "image/jpeg", "image/gif" or "image/tiff".
@@ -42,7 +36,6 @@ BOOL WriteBmp16(const std::wstring& strPath, int cx, int cy, WORD wColor);
 
 // Wine's GDI+ differs from Windows' in places the tests name; they ask this to say so.
 bool RunningOnWine();
-
 std::vector<BYTE> ReadBytes(const std::wstring& strPath);
 BOOL WriteBytes(const std::wstring& strPath, const std::vector<BYTE>& bytes);
 }

@@ -22,9 +22,8 @@ using namespace Gdiplus;
 namespace
 {
 // Generated resources of the test executable: 8 x 8 solid bitmaps.
-const UINT IDB_RED = 201;
-const UINT IDB_GREEN = 202;
-const UINT IDB_BLUE = 203;
+const UINT IDB_RED = 201, IDB_GREEN = 202, IDB_BLUE = 203;
+const COLORREF CR_WHITE = RGB(255, 255, 255);
 
 typedef std::vector<std::pair<UINT, int>> CLayers;     // (nBitmapId, nStep), bottom first
 
@@ -32,7 +31,6 @@ class CFaderProbe : public CBitmapFader
 {
 public:
     using CBitmapFader::CBitmapFader;
-    using CBitmapFader::DeleteAllBitmaps;
 
     CLayers Layers()
     {
@@ -51,10 +49,8 @@ public:
     {
         CLayers layers = Layers();
         for (size_t i = 0; i < layers.size(); ++i)
-        {
             if (layers[i].second < 1 || layers[i].second > 10 || (i > 0 && layers[i].second > layers[i - 1].second))
                 return false;
-        }
         return !layers.empty();
     }
 };
@@ -90,7 +86,6 @@ protected:
         ASSERT_TRUE(m_host.CreateHost(200, 100));
         m_pFader.reset(new CFaderProbe(m_host.m_hWnd));
     }
-
     void TearDown() override
     {
         m_host.m_pFader = nullptr;
@@ -105,55 +100,42 @@ protected:
         while (nTicks-- > 0)
             m_pFader->OnTimer();
     }
-
     // True when timer 2 was running on the host (it is not afterwards).
     bool TimerWasRunning() { return ::KillTimer(m_host.m_hWnd, CBitmapFader::m_ciFaderTimerId) != FALSE; }
-
-    // The fader drawn into rect of a white surface.
-    CCapturedImage DrawOnWhite(const CRect& rect, int cx = 320, int cy = 220)
+    // After a tick, the host must repaint.
+    bool TickInvalidates()
     {
-        CDibSurface surface(cx, cy, RGB(255, 255, 255));
+        ::ValidateRect(m_host.m_hWnd, NULL);
+        m_pFader->OnTimer();
+        return ::GetUpdateRect(m_host.m_hWnd, NULL, FALSE) != FALSE;
+    }
+    // The fader drawn into rect of a white 320 x 220 surface.
+    CCapturedImage DrawOnWhite(const CRect& rect)
+    {
+        CDibSurface surface(320, 220, CR_WHITE);
         GpGraphics* pGraphics = NULL;
         EXPECT_EQ(Ok, DllExports::GdipCreateFromHDC(surface.DC().GetSafeHdc(), &pGraphics));
         m_pFader->Draw(*pGraphics, rect);
         DllExports::GdipDeleteGraphics(pGraphics);
         return surface.Capture();
     }
+    bool DrawsNothing() { return DrawOnWhite(CRect(0, 0, 40, 40)).IsUniform(CRect(0, 0, 320, 220), CR_WHITE); }
 
     CFaderHost m_host;
     std::unique_ptr<CFaderProbe> m_pFader;
 };
-
-bool Near(COLORREF crActual, COLORREF crExpected, int nTolerance)
-{
-    return abs(GetRValue(crActual) - GetRValue(crExpected)) <= nTolerance
-        && abs(GetGValue(crActual) - GetGValue(crExpected)) <= nTolerance
-        && abs(GetBValue(crActual) - GetBValue(crExpected)) <= nTolerance;
-}
 }
 
-TEST_F(FaderTest, FadeToOnAnEmptyFaderShowsAtOnceAndItsTimerStopsAtTheFirstTick)
+TEST_F(FaderTest, TheScheduleOfOverlappingFadesTickByTick)
 {
-    m_host.m_pFader = m_pFader.get();
+    EXPECT_TRUE(TickInvalidates()) << "no layers: only the invalidation";
+    EXPECT_TRUE(m_pFader->Layers().empty());
     m_pFader->FadeTo(IDB_RED);
-    EXPECT_EQ(CLayers({ { IDB_RED, 10 } }), m_pFader->Layers());
-    ASSERT_TRUE(PumpUntil([this] { return m_host.m_nTicks >= 1; }, 2000));
-    PumpFor(250);
-    EXPECT_EQ(1, m_host.m_nTicks);
-    EXPECT_FALSE(TimerWasRunning());
-}
-
-TEST_F(FaderTest, FadeToTheIdShownAloneDoesNothing)
-{
-    m_pFader->SetBitmap(IDB_RED);
+    EXPECT_EQ(CLayers({ { IDB_RED, 10 } }), m_pFader->Layers()) << "an empty fader shows at once";
+    EXPECT_TRUE(TimerWasRunning());
     m_pFader->FadeTo(IDB_RED);
-    EXPECT_EQ(CLayers({ { IDB_RED, 10 } }), m_pFader->Layers());
-    EXPECT_FALSE(TimerWasRunning());
-}
+    EXPECT_FALSE(TimerWasRunning()) << "the id shown alone: nothing to do";
 
-TEST_F(FaderTest, OverlappingFadesDropEachLayerOnceTheOneAboveIsOpaque)
-{
-    m_pFader->SetBitmap(IDB_RED);
     m_pFader->FadeTo(IDB_GREEN);
     Tick(2);
     m_pFader->FadeTo(IDB_BLUE);
@@ -163,70 +145,71 @@ TEST_F(FaderTest, OverlappingFadesDropEachLayerOnceTheOneAboveIsOpaque)
     Tick(2);
     EXPECT_EQ(CLayers({ { IDB_BLUE, 10 } }), m_pFader->Layers());
     EXPECT_FALSE(TimerWasRunning());
+
+    m_pFader->FadeTo(IDB_GREEN);
+    Tick(1);
+    m_pFader->SetBitmap(IDB_RED);
+    EXPECT_EQ(CLayers({ { IDB_RED, 10 } }), m_pFader->Layers()) << "SetBitmap during a fade shows it alone";
+    EXPECT_TRUE(TickInvalidates());
+    EXPECT_FALSE(TimerWasRunning()) << "and the next tick stops the timer";
+
+    m_pFader->FadeTo(IDB_GREEN);
+    m_pFader->FadeTo(IDB_RED);
+    EXPECT_EQ(CLayers({ { IDB_RED, 10 }, { IDB_GREEN, 1 }, { IDB_RED, 1 } }), m_pFader->Layers())
+        << "fading back to the bottom picture is no shortcut";
 }
 
-TEST_F(FaderTest, AFadeOfOnePictureTakesNineTicksOnTheRealTimer)
+TEST_F(FaderTest, AFadeTakesNineTicksOfTheRealTimerAndAnEmptyFadersOne)
 {
     m_host.m_pFader = m_pFader.get();
-    m_pFader->SetBitmap(IDB_RED);
+    m_pFader->FadeTo(IDB_RED);
+    ASSERT_TRUE(PumpUntil([this] { return m_host.m_nTicks >= 1; }, 2000));
+    PumpFor(150);
+    EXPECT_EQ(1, m_host.m_nTicks);
+
+    m_host.m_nTicks = 0;
     m_pFader->FadeTo(IDB_BLUE);
     ASSERT_TRUE(PumpUntil([this] { return m_pFader->Layers().size() == 1; }, 3000));
     PumpFor(150);
     EXPECT_EQ(9, m_host.m_nTicks);
     EXPECT_EQ(CLayers({ { IDB_BLUE, 10 } }), m_pFader->Layers());
-}
-
-TEST_F(FaderTest, SetBitmapDuringAFadeShowsItAloneAndTheNextTickStopsTheTimer)
-{
-    m_pFader->SetBitmap(IDB_RED);
-    m_pFader->FadeTo(IDB_GREEN);
-    Tick(1);
-    m_pFader->SetBitmap(IDB_BLUE);
-    EXPECT_EQ(CLayers({ { IDB_BLUE, 10 } }), m_pFader->Layers());
-    ::ValidateRect(m_host.m_hWnd, NULL);
-    Tick(1);
     EXPECT_FALSE(TimerWasRunning());
-    EXPECT_TRUE(::GetUpdateRect(m_host.m_hWnd, NULL, FALSE));
 }
 
-TEST_F(FaderTest, DrawUsesOnlyTheSizeOfTheRectangle)
+TEST_F(FaderTest, DrawStretchesIntoTheRectanglesSizeAtTheOriginWithStepFiveAtHalfAlpha)
 {
     m_pFader->SetBitmap(IDB_RED);
     CCapturedImage image = DrawOnWhite(CRect(100, 100, 300, 200));
     // Stretching 8 x 8 pixels blends the last source pixel towards the edge; the middle is pure.
-    EXPECT_PIXEL(image, 20, 20, RGB(255, 0, 0));
-    EXPECT_PIXEL(image, 150, 70, RGB(255, 0, 0));
-    EXPECT_PIXEL(image, 201, 50, RGB(255, 255, 255));
-    EXPECT_PIXEL(image, 100, 101, RGB(255, 255, 255));
-    EXPECT_PIXEL(image, 250, 150, RGB(255, 255, 255));
-}
+    for (CPoint pt : { CPoint(20, 20), CPoint(150, 70) })
+        EXPECT_PIXEL(image, pt.x, pt.y, RGB(255, 0, 0));
+    for (CPoint pt : { CPoint(201, 50), CPoint(100, 101), CPoint(250, 150) })
+        EXPECT_PIXEL(image, pt.x, pt.y, CR_WHITE);
 
-TEST_F(FaderTest, ALayerAtStepFiveIsDrawnWithHalfItsAlpha)
-{
-    m_pFader->SetBitmap(IDB_RED);
     m_pFader->FadeTo(IDB_BLUE);
     Tick(4);
     ASSERT_EQ(CLayers({ { IDB_RED, 10 }, { IDB_BLUE, 5 } }), m_pFader->Layers());
-    COLORREF cr = DrawOnWhite(CRect(0, 0, 100, 100)).Pixel(50, 50);
-    EXPECT_TRUE(Near(cr, RGB(128, 0, 128), 2)) << ColorName(cr);
+    const COLORREF cr = DrawOnWhite(CRect(0, 0, 100, 100)).Pixel(50, 50);
+    EXPECT_NEAR(128, GetRValue(cr), 2) << ColorName(cr);
+    EXPECT_NEAR(0, GetGValue(cr), 2) << ColorName(cr);
+    EXPECT_NEAR(128, GetBValue(cr), 2) << ColorName(cr);
 }
 
 // Bitmap objects are copied: the caller may release its own at once.
 TEST_F(FaderTest, EveryFormOfSetBitmapShowsItsPictureAndAMissingOneDrawsNothing)
 {
+    EXPECT_TRUE(DrawsNothing()) << "no layers";
     m_pFader->SetBitmap(IDB_GREEN);
     EXPECT_PIXEL(DrawOnWhite(CRect(0, 0, 40, 40)), 20, 20, RGB(0, 255, 0));
 
-    DWORD pixels[16 * 16];
-    std::fill(std::begin(pixels), std::end(pixels), 0xFF0000FF);
+    std::vector<DWORD> pixels(16 * 16, 0xFF0000FF);
     GpBitmap* pBitmap = NULL;
     ASSERT_EQ(Ok, DllExports::GdipCreateBitmapFromScan0(16, 16, 64, PixelFormat32bppARGB,
-        reinterpret_cast<BYTE*>(pixels), &pBitmap));
+        reinterpret_cast<BYTE*>(pixels.data()), &pBitmap));
     m_pFader->SetBitmap(pBitmap);
     DllExports::GdipDisposeImage(pBitmap);
-    std::fill(std::begin(pixels), std::end(pixels), 0);
+    std::fill(pixels.begin(), pixels.end(), 0);
     EXPECT_PIXEL(DrawOnWhite(CRect(0, 0, 40, 40)), 20, 20, RGB(0, 0, 255));
-
     {
         CDibSurface source(16, 16, RGB(10, 200, 30));
         CBitmap bitmap;
@@ -237,18 +220,9 @@ TEST_F(FaderTest, EveryFormOfSetBitmapShowsItsPictureAndAMissingOneDrawsNothing)
 
     m_pFader->SetBitmap(static_cast<CBitmap*>(NULL));
     EXPECT_EQ(1u, m_pFader->Layers().size());
-    EXPECT_TRUE(DrawOnWhite(CRect(0, 0, 40, 40)).IsUniform(CRect(0, 0, 320, 220), RGB(255, 255, 255)));
+    EXPECT_TRUE(DrawsNothing()) << "a null-bitmap layer";
     m_pFader->SetBitmap(999u);
-    EXPECT_TRUE(DrawOnWhite(CRect(0, 0, 40, 40)).IsUniform(CRect(0, 0, 320, 220), RGB(255, 255, 255)));
-}
-
-TEST_F(FaderTest, WithoutLayersDrawPaintsNothingAndOnTimerOnlyInvalidates)
-{
-    EXPECT_TRUE(DrawOnWhite(CRect(0, 0, 40, 40)).IsUniform(CRect(0, 0, 320, 220), RGB(255, 255, 255)));
-    ::ValidateRect(m_host.m_hWnd, NULL);
-    m_pFader->OnTimer();
-    EXPECT_TRUE(m_pFader->Layers().empty());
-    EXPECT_TRUE(::GetUpdateRect(m_host.m_hWnd, NULL, FALSE));
+    EXPECT_TRUE(DrawsNothing()) << "a missing resource";
 }
 
 // The worker runs from before the first round of the window's thread until after its last.
@@ -262,17 +236,12 @@ TEST_F(FaderTest, AWorkerSettingBitmapsWhileTheWindowFadesAndDrawsNeverTearsTheL
         GpBitmap* pBitmap = NULL;
         DllExports::GdipCreateBitmapFromScan0(4, 4, 16, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels), &pBitmap);
         for (int i = 0; !bStop; ++i, ++nWorkerCalls)
-        {
-            if (i % 2 == 0)
-                m_pFader->SetBitmap(IDB_GREEN);
-            else
-                m_pFader->SetBitmap(pBitmap);
-        }
+            i % 2 == 0 ? m_pFader->SetBitmap(IDB_GREEN) : m_pFader->SetBitmap(pBitmap);
         DllExports::GdipDisposeImage(pBitmap);
     });
     while (nWorkerCalls == 0)
         std::this_thread::yield();
-    CDibSurface surface(40, 40, RGB(255, 255, 255));
+    CDibSurface surface(40, 40, CR_WHITE);
     GpGraphics* pGraphics = NULL;
     DllExports::GdipCreateFromHDC(surface.DC().GetSafeHdc(), &pGraphics);
     bool bWellFormed = true;
