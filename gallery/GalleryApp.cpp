@@ -90,39 +90,48 @@ int CGalleryApp::RenderScreenshots(CGalleryFrame* pFrame)
     int nResult = EXIT_OK;
     for (int nPage = 0; nPage < pFrame->GetPageCount(); ++nPage)
     {
-        CString strPath = GetScreenshotPath(pFrame, nPage);
+        CString strPath = GetScreenshotPath(pFrame, nPage, CString());
         CGalleryPage* pPage = pFrame->GetPage(nPage);
-        CScreenshot screenshot;
-        BOOL bSaved = FALSE;
-        if (pFrame->ShowPage(nPage))
-        {
-            PumpPaintMessages();
-            pPage->PrepareScreenshot();
-            pPage->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-            PumpPaintMessages();
-            bSaved = screenshot.Capture(pPage) && screenshot.SavePng(strPath);
-        }
-        if (bSaved)
-        {
-            Print(strPath);
-        }
-        else
+        if (!pFrame->ShowPage(nPage))
         {
             Print(L"failed: " + strPath);
             nResult = EXIT_FAILED;
+            continue;
+        }
+        PumpPaintMessages();
+        pPage->PrepareScreenshot();
+        if (!SaveScreenshot(pPage, strPath))
+            nResult = EXIT_FAILED;
+        CString strName;
+        for (int nExtra = 0; pPage->PrepareExtraScreenshot(nExtra, strName); ++nExtra)
+        {
+            if (!SaveScreenshot(pPage, GetScreenshotPath(pFrame, nPage, strName)))
+                nResult = EXIT_FAILED;
         }
     }
     Print(L"gallery pictures: " + m_strScreenshotDir);
     return nResult;
 }
 
-CString CGalleryApp::GetScreenshotPath(CGalleryFrame* pFrame, int nPage) const
+// The page as it shows now, with the popups it has open over it.
+BOOL CGalleryApp::SaveScreenshot(CGalleryPage* pPage, const CString& strPath)
+{
+    pPage->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpPaintMessages();
+    CScreenshot screenshot;
+    const BOOL bSaved = screenshot.Capture(pPage) && screenshot.SavePng(strPath);
+    Print(bSaved ? strPath : L"failed: " + strPath);
+    return bSaved;
+}
+
+CString CGalleryApp::GetScreenshotPath(CGalleryFrame* pFrame, int nPage, const CString& strName) const
 {
     CString strDir = m_strScreenshotDir;
     if (strDir.Right(1) != L"/" && strDir.Right(1) != L"\\")
         strDir += L'/';
     CString strFile;
-    strFile.Format(L"%02d-%s.png", nPage + 1, pFrame->GetPageSlug(nPage).GetString());
+    strFile.Format(L"%02d-%s%s.png", nPage + 1, pFrame->GetPageSlug(nPage).GetString(),
+        strName.IsEmpty() ? L"" : (L"-" + strName).GetString());
     return strDir + strFile;
 }
 

@@ -1,8 +1,8 @@
 #ifndef ZADUV_GALLERY_GALLERYAPP_H
 #define ZADUV_GALLERY_GALLERYAPP_H
 // CGalleryApp: the gallery application. Without arguments it opens the gallery window and runs
-// until it is closed; with --screenshots DIR it renders every page to DIR/<nn>-<slug>.png,
-// prints each path and exits.
+// until it is closed; with --screenshots DIR it renders every page to DIR/<nn>-<slug>.png (and
+// to <nn>-<slug>-<name>.png for each further state a page shows), prints each path and exits.
 
 #include <afxwin.h>
 #include <memory>
@@ -25,7 +25,8 @@ protected:
 
     BOOL ParseCommandLine();
     int RenderScreenshots(CGalleryFrame* pFrame);
-    CString GetScreenshotPath(CGalleryFrame* pFrame, int nPage) const;
+    BOOL SaveScreenshot(CGalleryPage* pPage, const CString& strPath);
+    CString GetScreenshotPath(CGalleryFrame* pFrame, int nPage, const CString& strName) const;
     static void PumpPaintMessages();
     static void Print(const CString& str);
 

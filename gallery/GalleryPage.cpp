@@ -67,6 +67,11 @@ void CGalleryPage::PrepareScreenshot()
 {
 }
 
+BOOL CGalleryPage::PrepareExtraScreenshot(int, CString&)
+{
+    return FALSE;
+}
+
 BOOL CGalleryPage::OnCreatePage()
 {
     return TRUE;

@@ -42,6 +42,10 @@ public:
 // Overridables
     // Puts the page into the state its screenshot shows; called once it is on the screen.
     virtual void PrepareScreenshot();
+    // A page that shows more than one state gives one more picture per extra state: after the
+    // first picture the gallery calls this with 0, 1, ... until it returns FALSE, and names
+    // each picture after the page with strName appended.
+    virtual BOOL PrepareExtraScreenshot(int nExtra, CString& strName);
 
 protected:
     // Control pages create their controls here, inside GetContentRect().

@@ -31,6 +31,8 @@ BOOL CScreenshot::Capture(CWnd* pWnd)
         return FALSE;
     HGDIOBJ hOldBitmap = dcMem.SelectObject(hBitmap);
     BOOL bCopied = dcMem.BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcWindow, 0, 0, SRCCOPY);
+    if (bCopied)
+        CopyPopups(pWnd, &dcMem);
     ::GdiFlush();
     if (bCopied)
     {
@@ -42,6 +44,33 @@ BOOL CScreenshot::Capture(CWnd* pWnd)
     dcMem.SelectObject(hOldBitmap);
     ::DeleteObject(hBitmap);
     return bCopied;
+}
+
+// Each window surface holds only its own pixels, so popups are copied one by one, lowest first.
+void CScreenshot::CopyPopups(CWnd* pWnd, CDC* pDC)
+{
+    const HWND hWndRoot = ::GetAncestor(pWnd->m_hWnd, GA_ROOT);
+    const DWORD nThread = ::GetCurrentThreadId();
+    std::vector<HWND> popups;
+    for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (hWnd != hWndRoot && ::IsWindowVisible(hWnd) && ::GetWindowThreadProcessId(hWnd, NULL) == nThread &&
+            (::GetWindowLongW(hWnd, GWL_STYLE) & WS_POPUP) != 0)
+            popups.push_back(hWnd);
+    }
+    CPoint ptOrigin(0, 0);
+    pWnd->ClientToScreen(&ptOrigin);
+    for (auto it = popups.rbegin(); it != popups.rend(); ++it)
+    {
+        CRect rect;
+        ::GetWindowRect(*it, &rect);
+        HDC hDC = ::GetWindowDC(*it);
+        if (hDC == NULL)
+            continue;
+        ::BitBlt(pDC->GetSafeHdc(), rect.left - ptOrigin.x, rect.top - ptOrigin.y, rect.Width(), rect.Height(),
+            hDC, 0, 0, SRCCOPY);
+        ::ReleaseDC(*it, hDC);
+    }
 }
 
 BOOL CScreenshot::SavePng(LPCWSTR lpszPath) const

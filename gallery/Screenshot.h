@@ -11,11 +11,14 @@ class CScreenshot
 public:
     CScreenshot();
 
-    // Copies the client area of a window that has finished painting.
+    // Copies the client area of a window that has finished painting, with the visible popups
+    // of its thread (drop-downs, tool tips) laid over it where they stand on the screen.
     BOOL Capture(CWnd* pWnd);
     BOOL SavePng(LPCWSTR lpszPath) const;
 
 private:
+    static void CopyPopups(CWnd* pWnd, CDC* pDC);
+
     int m_cx;
     int m_cy;
     std::vector<DWORD> m_pixels;    // top-down rows, as the 32-bit DIB held them
