@@ -112,19 +112,14 @@ TEST_F(XListInteraction, HeaderClickChecksAndUnchecksTheColumnWithoutNotifying)
     List().SetCheckbox(2, 1, -1);
     ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
     m_recorder.Clear();
-    const int aHeaderStates[] = { 2, 1 };
-    for (int nHeader : aHeaderStates)
+    CRect rectHeader;
+    List().GetHeaderCtrl()->GetItemRect(1, &rectHeader);
+    for (int nHeader : { 2, 1 })
     {
-        NMLISTVIEW nmlv = {};
-        nmlv.hdr.hwndFrom = List().m_hWnd;
-        nmlv.hdr.idFrom = 100;
-        nmlv.hdr.code = LVN_COLUMNCLICK;
-        nmlv.iItem = -1;
-        nmlv.iSubItem = 1;
-        m_host.m_host.SendMessage(WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&nmlv));
+        ClickAt(List().GetHeaderCtrl(), rectHeader.CenterPoint());
         EXPECT_EQ(List().GetHeaderCheckedState(1), nHeader);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(List().GetCheckbox(i, 1), i == 2 ? -1 : (nHeader == 2 ? 1 : 0)) << i;
+            EXPECT_EQ(List().GetCheckbox(i, 1), i == 2 ? -1 : nHeader - 1) << i;
     }
     EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_CHECKBOX_CLICKED), 0);
 }
@@ -309,35 +304,63 @@ TEST_F(XListInteraction, AParentThatDeletesTheListInItsHandlerDoesNotCrashTheHos
     EXPECT_EQ(::GetDlgItem(m_host.m_host.m_hWnd, 101), nullptr);
 }
 
-TEST_F(XListInteraction, ToolTipIdsNameTheCellAndTheTextReachesTheTip)
+// The tip window a hover has shown, if any.
+HWND ShownTip()
 {
-    List().SetItemText(2, 3, L"label");
-    ASSERT_TRUE(List().SetItemToolTipText(2, 3, L"first line\nsecond line"));
-    TOOLINFO ti = { sizeof(ti) };
-    const CPoint point = CellCenter(List(), 2, 3);
-    EXPECT_EQ(List().OnToolHitTest(point, &ti), 2004);
-    EXPECT_EQ(ti.uId, 2004u);
-    EXPECT_EQ(ti.hwnd, List().m_hWnd);
-    EXPECT_EQ(ti.lpszText, LPSTR_TEXTCALLBACK);
-    CRect rectBelow;
-    List().GetItemRect(3, &rectBelow, LVIR_BOUNDS);
-    EXPECT_EQ(List().OnToolHitTest(CPoint(point.x, rectBelow.bottom + 20), &ti), -1);
+    HWND hWndTip = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+        WCHAR szClass[64] = {};
+        ::GetClassNameW(hWnd, szClass, 64);
+        if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) != 0 || !::IsWindowVisible(hWnd))
+            return TRUE;
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&hWndTip));
+    return hWndTip;
+}
 
-    HWND hWndTip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, NULL, WS_POPUP, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
-    ASSERT_NE(hWndTip, nullptr);
-    CPoint ptScreen(point);
-    List().ClientToScreen(&ptScreen);
-    ::SetCursorPos(ptScreen.x, ptScreen.y);
-    List().PostMessage(WM_NULL);
-    PumpPending();
-    NMTTDISPINFOW info = {};
-    info.hdr.hwndFrom = hWndTip;
-    info.hdr.idFrom = 2004;
-    info.hdr.code = TTN_NEEDTEXTW;
-    List().SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    ASSERT_NE(info.lpszText, nullptr);
-    EXPECT_STREQ(info.lpszText, L"first line\nsecond line");
-    EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETMAXTIPWIDTH, 0, 0), 32767);
-    ::DestroyWindow(hWndTip);
+TEST_F(XListInteraction, HoverShowsTheCellsTipInTheToolTipWindowLineByLine)
+{
+    TOOLINFO ti = { sizeof(ti) };
+    EXPECT_EQ(List().OnToolHitTest(CellCenter(List(), 2, 3), &ti), 2004);
+    EXPECT_EQ(ti.uId, 2004u);
+    EXPECT_EQ(ti.lpszText, LPSTR_TEXTCALLBACK);
+    EXPECT_EQ(List().OnToolHitTest(CPoint(5, CellCenter(List(), 3, 0).y + 40), &ti), -1);
+
+    const struct
+    {
+        int nItem;
+        LPCWSTR lpszTip;
+    } aCases[] = { { 1, L"one line" }, { 2, L"first line\nsecond line" } };
+    List().EnableToolTips(TRUE);
+    int aHeights[2] = {};
+    for (int i = 0; i < 2; ++i)
+    {
+        SCOPED_TRACE(i);
+        List().SetItemText(aCases[i].nItem, 3, L"label");
+        ASSERT_TRUE(List().SetItemToolTipText(aCases[i].nItem, 3, aCases[i].lpszTip));
+        const CPoint point = CellCenter(List(), aCases[i].nItem, 3);
+        CPoint ptScreen(point);
+        List().ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        for (int nMove = 0; nMove < 3; ++nMove)
+            List().PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        CString strShown;
+        PumpUntil([&] {
+            strShown.Empty();
+            if (ShownTip() != NULL)
+                CWnd::FromHandle(ShownTip())->GetWindowText(strShown);
+            return strShown == aCases[i].lpszTip;
+        }, 4000);
+        ASSERT_EQ(strShown, CString(aCases[i].lpszTip));
+        // Windows breaks lines only in a tip given a maximum width; Wine breaks them anyway.
+        EXPECT_GT(::SendMessageW(ShownTip(), TTM_GETMAXTIPWIDTH, 0, 0), 0);
+        CRect rectTip;
+        ::GetWindowRect(ShownTip(), &rectTip);
+        aHeights[i] = rectTip.Height();
+    }
+    // The second line makes the tip taller by a line.
+    EXPECT_GT(aHeights[1], aHeights[0] + 8);
+    List().EnableToolTips(FALSE);
 }
 }
