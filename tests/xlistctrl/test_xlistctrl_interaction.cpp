@@ -48,6 +48,10 @@ protected:
         for (int i = 0; i < nEntries; ++i)
             items.AddItem(aTexts[i], 100 + i);
         ASSERT_TRUE(List().SetComboBox(1, 2, TRUE, items, nRows, nSel));
+        PressComboButton();
+    }
+    void PressComboButton()
+    {
         List().SetCurSel(1);
         List().SetFocus();
         // Away from the popup, so that its tracking leaves the selection alone.
@@ -59,6 +63,14 @@ protected:
         ASSERT_NE(List().m_pComboList, nullptr);
         ASSERT_TRUE(::IsWindowVisible(List().m_pComboList->m_hWnd));
     }
+    // Records the drop-down's reports to the list.
+    void WatchList(std::initializer_list<UINT> messages)
+    {
+        m_listRecorder.Attach(&List(), "list");
+        m_listRecorder.RecordNotify(FALSE);
+        for (UINT message : messages)
+            m_listRecorder.Watch(message);
+    }
     CListBox& ComboListBox() { return List().m_pComboList->m_ListBox; }
     void PressKey(UINT nKey)
     {
@@ -68,6 +80,7 @@ protected:
 
     CXListHost m_host;
     CMessageRecorder m_recorder;
+    CMessageRecorder m_listRecorder;
 };
 
 TEST_F(XListInteraction, CheckBoxClickCyclesAndNotifiesOnceBeforeHeaderAndSelection)
@@ -77,25 +90,19 @@ TEST_F(XListInteraction, CheckBoxClickCyclesAndNotifiesOnceBeforeHeaderAndSelect
     ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
     for (int i = 0; i < 3; ++i)
         List().SetCheckbox(i, 1, 1);
-    int nHeaderSeen = -2;
-    int nSelectedSeen = -2;
-    int nStateSeen = -2;
+    std::vector<int> seen;
     m_host.m_host.m_fnNotify = [&](UINT, WPARAM, LPARAM) {
-        nHeaderSeen = List().GetHeaderCheckedState(1);
-        nSelectedSeen = List().GetCurSel();
-        nStateSeen = List().GetCheckbox(3, 1);
+        seen = { List().GetCheckbox(3, 1), List().GetHeaderCheckedState(1), List().GetCurSel() };
     };
     m_recorder.Clear();
     ClickAt(&List(), CellCenter(List(), 3, 1));
     EXPECT_MESSAGES(m_recorder, ExpectMessage(WM_XLISTCTRL_CHECKBOX_CLICKED, 3, 1));
-    EXPECT_EQ(nStateSeen, 1);
-    EXPECT_EQ(nHeaderSeen, 1);
-    EXPECT_EQ(nSelectedSeen, -1);
+    // The cell had changed, the header and the selection not yet.
+    EXPECT_EQ(seen, std::vector<int>({ 1, 1, -1 }));
     EXPECT_EQ(List().GetHeaderCheckedState(1), 2);
     EXPECT_EQ(List().GetCurSel(), 3);
 
-    const int aExpected[] = { 0, 1 };
-    for (int nExpected : aExpected)
+    for (int nExpected : { 0, 1 })
     {
         ClickAt(&List(), CellCenter(List(), 3, 1));
         EXPECT_EQ(List().GetCheckbox(3, 1), nExpected);
@@ -184,70 +191,50 @@ TEST_F(XListInteraction, DropDownLaysOutWholeRowsWithAScrollBarOnlyWhenNeeded)
 TEST_F(XListInteraction, EnterCommitsAfterFiftyMillisecondsThenTellsTheParentThenTheHook)
 {
     OpenCombo(5, 1);
-    CMessageRecorder listRecorder;
-    listRecorder.Attach(&List(), "list");
-    listRecorder.RecordNotify(FALSE);
-    listRecorder.Watch(WM_XCOMBOLIST_VK_RETURN);
-    size_t nChangesSeen = 99;
-    int nSelSeen = -2;
+    WatchList({ WM_XCOMBOLIST_VK_RETURN });
+    std::vector<int> seen;
     m_host.m_host.m_fnNotify = [&](UINT, WPARAM, LPARAM) {
-        nChangesSeen = List().m_changes.size();
-        nSelSeen = List().GetComboSel(1, 2);
+        seen = { static_cast<int>(List().m_changes.size()), List().GetComboSel(1, 2) };
     };
     m_recorder.Clear();
     ComboListBox().SetCurSel(3);
     PressKey(VK_RETURN);
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_RETURN), 1);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_RETURN), 1);
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"Urgent"));
     ASSERT_MESSAGE_WITHIN(m_recorder, ExpectMessage(WM_XLISTCTRL_COMBO_SELECTION, 1, 2), 1000);
-    EXPECT_EQ(nChangesSeen, 0u);
-    EXPECT_EQ(nSelSeen, 3);
-    ASSERT_EQ(List().m_changes.size(), 1u);
-    EXPECT_EQ(List().m_changes[0], (std::vector<int>{ 1, 2, 3 }));
+    // The parent saw the committed choice before the hook ran.
+    EXPECT_EQ(seen, std::vector<int>({ 0, 3 }));
+    EXPECT_EQ(List().m_changes, std::vector<std::vector<int>>({ { 1, 2, 3 } }));
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"Later"));
     EXPECT_EQ(List().GetSelectedComboItemData(1, 2), 103);
     EXPECT_EQ(List().m_pComboList, nullptr);
 }
 
-TEST_F(XListInteraction, KeysPreviewWithoutNotifyingAndEscapeRestoresTheOpeningText)
+TEST_F(XListInteraction, KeysPreviewWithoutNotifyingAndEscapeRestoresTheOpeningTextOrAQuestionMark)
 {
     OpenCombo(5, 1);
-    CMessageRecorder listRecorder;
-    listRecorder.Attach(&List(), "list");
-    listRecorder.RecordNotify(FALSE);
-    listRecorder.Watch(WM_XCOMBOLIST_KEYDOWN);
-    listRecorder.Watch(WM_XCOMBOLIST_VK_ESCAPE);
+    WatchList({ WM_XCOMBOLIST_KEYDOWN, WM_XCOMBOLIST_VK_ESCAPE });
     m_recorder.Clear();
     PressKey(VK_DOWN);
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 1);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 1);
     ASSERT_TRUE(PumpUntil([&] { return List().GetComboText(1, 2) == L"Stat"; }, 1000));
     EXPECT_EQ(List().GetComboSel(1, 2), 1);
     // A letter with a match moves the selection; one without sends nothing.
     PressKey('S');
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
     PressKey('Q');
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
 
     PressKey(VK_ESCAPE);
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 1);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 1);
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"Urgent"));
     ASSERT_TRUE(PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000));
     EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_COMBO_SELECTION), 0);
     EXPECT_TRUE(List().m_changes.empty());
-}
 
-TEST_F(XListInteraction, EscapeRestoresAQuestionMarkForATextNotAmongTheEntries)
-{
-    OpenCombo(3, 1);
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000));
+    // A text not among the entries comes back as "?".
     List().SetItemText(1, 2, L"Elsewhere");
-    List().SetCurSel(1);
-    List().SetFocus();
-    CRect cell;
-    List().GetSubItemRect(1, 2, LVIR_BOUNDS, cell);
-    ClickAt(&List(), CPoint(cell.right - 3, cell.CenterPoint().y));
-    ASSERT_NE(List().m_pComboList, nullptr);
+    PressComboButton();
     PressKey(VK_ESCAPE);
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"?"));
 }
@@ -259,19 +246,16 @@ TEST_F(XListInteraction, TheThirdFocusLossOfThePopupSendsEscape)
 {
     OpenCombo(3, 0);
     CXComboList* pCombo = List().m_pComboList;
-    CMessageRecorder listRecorder;
-    listRecorder.Attach(&List(), "list");
-    listRecorder.RecordNotify(FALSE);
-    listRecorder.Watch(WM_XCOMBOLIST_VK_ESCAPE);
+    WatchList({ WM_XCOMBOLIST_VK_ESCAPE });
     pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 0);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 0);
     pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
-    const int nFirst = listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE);
+    const int nFirst = m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE);
     EXPECT_LE(nFirst, 1);
     for (int nMore = 1; nMore <= 2; ++nMore)
     {
         pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
-        EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), nFirst + nMore);
+        EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), nFirst + nMore);
     }
 }
 

@@ -230,6 +230,22 @@ TEST_F(XListModel, ComboCellsTakeTheirInitialSelectionAndSelectByData)
     EXPECT_EQ(List().GetCell(1, 2)->pComboItems->GetSize(), 3);
 }
 
+TEST_F(XListModel, HeaderCheckStateFollowsTheLastCheckOfItsColumn)
+{
+    for (int i = 0; i < 3; ++i)
+        List().InsertItem(i, L"row");
+    ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
+    const int aStates[][3] = { { 1, 1, 0 }, { 1, 1, 1 }, { 1, 2, 1 }, { 1, 1, 1 } };
+    for (const auto& states : aStates)
+    {
+        for (int i = 0; i < 3; ++i)
+            List().SetCheckbox(i, 1, states[i]);
+        EXPECT_EQ(List().GetHeaderCheckedState(1), states[0] + states[1] + states[2] == 3 ? 2 : 1);
+    }
+    ASSERT_TRUE(List().DeleteItem(0));
+    EXPECT_EQ(List().CountCheckedItems(1), 2);
+}
+
 TEST_F(XListModel, ColumnZeroEndsWhereColumnOneBegins)
 {
     List().InsertItem(0, L"a");
