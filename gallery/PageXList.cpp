@@ -1,9 +1,9 @@
 // The extended list as a study queue worklist: a check column with a header check box, the
-// patient, the modality with its image, a priority drop-down, the transfer's progress with a
-// pattern text, and a bold, coloured status whose tool tip tells the transfer's details. One
+// patient, a bold, coloured status whose tool tip tells the transfer's details, the modality
+// with its image, a priority drop-down and the transfer's progress with a pattern text. One
 // study, locked by another reader, is disabled. Live, the transfers advance on a timer and a
 // finished one turns its status to "Ready". The pictures show the list filled, a priority
-// drop-down open on the selected row, and the empty queue's message.
+// drop-down open on the selected row, a status cell's tip and the empty queue's message.
 
 #include "GalleryPage.h"
 #include "GalleryStyle.h"
@@ -41,7 +41,7 @@ private:
         kStatusHeight = 22,
         kGap = 10,
     };
-    enum EColumn { COL_CHECK, COL_PATIENT, COL_MODALITY, COL_PRIORITY, COL_TRANSFER, COL_STATUS };
+    enum EColumn { COL_CHECK, COL_PATIENT, COL_STATUS, COL_MODALITY, COL_PRIORITY, COL_TRANSFER };
     enum EStatus { STATUS_QUEUED, STATUS_RECEIVING, STATUS_READY, STATUS_FAILED, STATUS_LOCKED };
 
     struct SStudy
@@ -64,6 +64,7 @@ private:
     void AdvanceTransfers();
     void OpenPriorityDropDown(int nItem);
     void ClickQueue(CPoint point);
+    void HoverStatus(int nItem);
     static void PumpFor(DWORD nMs);
     CRect GetListRect() const;
     CRect GetStatusRect() const;
@@ -218,10 +219,10 @@ BOOL CPageXList::CreateQueue()
     } columns[] = {
         { L"", LVCFMT_LEFT, 30 },
         { L"Patient", LVCFMT_LEFT, 110 },
+        { L"Status", LVCFMT_CENTER, 100 },
         { L"Modality", LVCFMT_LEFT, 180 },
         { L"Priority", LVCFMT_LEFT, 80 },
-        { L"Transfer", LVCFMT_LEFT, 140 },
-        { L"Status", LVCFMT_CENTER, 110 },
+        { L"Transfer", LVCFMT_LEFT, 150 },
     };
     for (int nColumn = 0; nColumn < static_cast<int>(_countof(columns)); ++nColumn)
         m_listQueue.InsertColumn(nColumn, columns[nColumn].lpszTitle, columns[nColumn].nFormat, columns[nColumn].nWidth);
@@ -314,6 +315,7 @@ void CPageXList::AdvanceTransfers()
         {
             study.eStatus = STATUS_READY;
             ShowStatus(nItem);
+            m_listQueue.SetCheckbox(nItem, COL_CHECK, 1);
         }
     }
 }
@@ -362,24 +364,43 @@ void CPageXList::PrepareScreenshot()
 
 BOOL CPageXList::PrepareExtraScreenshot(int nExtra, CString& strName)
 {
-    if (nExtra == 0)
+    CRect rectClient;
+    m_listQueue.GetClientRect(&rectClient);
+    switch (nExtra)
     {
+    case 0:
         strName = L"dropdown";
         OpenPriorityDropDown(3);
         return TRUE;
-    }
-    if (nExtra == 1)
-    {
-        strName = L"empty";
+    case 1:
+        strName = L"tooltip";
         // A click below the rows closes the drop-down, as it would for a user.
-        CRect rectClient;
-        m_listQueue.GetClientRect(&rectClient);
         ClickQueue(CPoint(rectClient.CenterPoint().x, rectClient.bottom - 4));
+        HoverStatus(5);
+        return TRUE;
+    case 2:
+        strName = L"empty";
+        m_listQueue.CancelToolTips();
         m_listQueue.DeleteAllItems();
         InvalidateRect(GetStatusRect(), FALSE);
         return TRUE;
+    default:
+        return FALSE;
     }
-    return FALSE;
+}
+
+// The pointer rests on a status cell until its tip shows.
+void CPageXList::HoverStatus(int nItem)
+{
+    CRect rect;
+    m_listQueue.GetSubItemRect(nItem, COL_STATUS, LVIR_BOUNDS, rect);
+    CPoint point(rect.CenterPoint());
+    CPoint ptScreen(point);
+    m_listQueue.ClientToScreen(&ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    for (int nMove = 0; nMove < 3; ++nMove)
+        m_listQueue.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    PumpFor(1500);
 }
 
 void CPageXList::OnTimer(UINT_PTR nIDEvent)
