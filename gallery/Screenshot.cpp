@@ -2,6 +2,8 @@
 
 #include "PngFile.h"
 
+#include <vector>
+
 CScreenshot::CScreenshot()
     : m_cx(0), m_cy(0)
 {
@@ -11,7 +13,8 @@ BOOL CScreenshot::Capture(CWnd* pWnd)
 {
     CRect rectClient;
     pWnd->GetClientRect(&rectClient);
-    return Capture(pWnd, rectClient);
+    CClientDC dcWindow(pWnd);
+    return CaptureFrom(&dcWindow, rectClient, pWnd);
 }
 
 BOOL CScreenshot::Capture(CWnd* pWnd, const CRect& rectPart)
@@ -28,7 +31,7 @@ BOOL CScreenshot::CaptureWithFrame(CWnd* pWnd)
     return CaptureFrom(&dcWindow, CRect(CPoint(0, 0), rectWindow.Size()));
 }
 
-BOOL CScreenshot::CaptureFrom(CDC* pDC, const CRect& rect)
+BOOL CScreenshot::CaptureFrom(CDC* pDC, const CRect& rect, CWnd* pPopupsOver)
 {
     if (rect.IsRectEmpty())
         return FALSE;
@@ -49,6 +52,8 @@ BOOL CScreenshot::CaptureFrom(CDC* pDC, const CRect& rect)
         return FALSE;
     HGDIOBJ hOldBitmap = dcMem.SelectObject(hBitmap);
     BOOL bCopied = dcMem.BitBlt(0, 0, rect.Width(), rect.Height(), pDC, rect.left, rect.top, SRCCOPY);
+    if (bCopied && pPopupsOver != NULL)
+        CopyPopups(pPopupsOver, &dcMem);
     ::GdiFlush();
     if (bCopied)
     {
@@ -60,6 +65,33 @@ BOOL CScreenshot::CaptureFrom(CDC* pDC, const CRect& rect)
     dcMem.SelectObject(hOldBitmap);
     ::DeleteObject(hBitmap);
     return bCopied;
+}
+
+// Each window surface holds only its own pixels, so popups are copied one by one, lowest first.
+void CScreenshot::CopyPopups(CWnd* pWnd, CDC* pDC)
+{
+    const HWND hWndRoot = ::GetAncestor(pWnd->m_hWnd, GA_ROOT);
+    const DWORD nThread = ::GetCurrentThreadId();
+    std::vector<HWND> popups;
+    for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (hWnd != hWndRoot && ::IsWindowVisible(hWnd) && ::GetWindowThreadProcessId(hWnd, NULL) == nThread &&
+            (::GetWindowLongW(hWnd, GWL_STYLE) & WS_POPUP) != 0)
+            popups.push_back(hWnd);
+    }
+    CPoint ptOrigin(0, 0);
+    pWnd->ClientToScreen(&ptOrigin);
+    for (auto it = popups.rbegin(); it != popups.rend(); ++it)
+    {
+        CRect rect;
+        ::GetWindowRect(*it, &rect);
+        HDC hDC = ::GetWindowDC(*it);
+        if (hDC == NULL)
+            continue;
+        ::BitBlt(pDC->GetSafeHdc(), rect.left - ptOrigin.x, rect.top - ptOrigin.y, rect.Width(), rect.Height(),
+            hDC, 0, 0, SRCCOPY);
+        ::ReleaseDC(*it, hDC);
+    }
 }
 
 BOOL CScreenshot::SavePng(LPCWSTR lpszPath) const

@@ -11,7 +11,8 @@ class CScreenshot
 public:
     CScreenshot();
 
-    // Copies the client area of a window that has finished painting.
+    // Copies the client area of a window that has finished painting, with the visible popups
+    // of its thread (drop-downs, tool tips) laid over it where they stand on the screen.
     BOOL Capture(CWnd* pWnd);
     // A part of the client area, in client coordinates.
     BOOL Capture(CWnd* pWnd, const CRect& rectPart);
@@ -20,7 +21,8 @@ public:
     BOOL SavePng(LPCWSTR lpszPath) const;
 
 private:
-    BOOL CaptureFrom(CDC* pDC, const CRect& rect);
+    BOOL CaptureFrom(CDC* pDC, const CRect& rect, CWnd* pPopupsOver = NULL);
+    static void CopyPopups(CWnd* pWnd, CDC* pDC);
 
     int m_cx;
     int m_cy;

@@ -48,6 +48,10 @@ protected:
         for (int i = 0; i < nEntries; ++i)
             items.AddItem(aTexts[i], 100 + i);
         ASSERT_TRUE(List().SetComboBox(1, 2, TRUE, items, nRows, nSel));
+        PressComboButton();
+    }
+    void PressComboButton()
+    {
         List().SetCurSel(1);
         List().SetFocus();
         // Away from the popup, so that its tracking leaves the selection alone.
@@ -59,6 +63,14 @@ protected:
         ASSERT_NE(List().m_pComboList, nullptr);
         ASSERT_TRUE(::IsWindowVisible(List().m_pComboList->m_hWnd));
     }
+    // Records the drop-down's reports to the list.
+    void WatchList(std::initializer_list<UINT> messages)
+    {
+        m_listRecorder.Attach(&List(), "list");
+        m_listRecorder.RecordNotify(FALSE);
+        for (UINT message : messages)
+            m_listRecorder.Watch(message);
+    }
     CListBox& ComboListBox() { return List().m_pComboList->m_ListBox; }
     void PressKey(UINT nKey)
     {
@@ -68,6 +80,7 @@ protected:
 
     CXListHost m_host;
     CMessageRecorder m_recorder;
+    CMessageRecorder m_listRecorder;
 };
 
 TEST_F(XListInteraction, CheckBoxClickCyclesAndNotifiesOnceBeforeHeaderAndSelection)
@@ -77,25 +90,19 @@ TEST_F(XListInteraction, CheckBoxClickCyclesAndNotifiesOnceBeforeHeaderAndSelect
     ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
     for (int i = 0; i < 3; ++i)
         List().SetCheckbox(i, 1, 1);
-    int nHeaderSeen = -2;
-    int nSelectedSeen = -2;
-    int nStateSeen = -2;
+    std::vector<int> seen;
     m_host.m_host.m_fnNotify = [&](UINT, WPARAM, LPARAM) {
-        nHeaderSeen = List().GetHeaderCheckedState(1);
-        nSelectedSeen = List().GetCurSel();
-        nStateSeen = List().GetCheckbox(3, 1);
+        seen = { List().GetCheckbox(3, 1), List().GetHeaderCheckedState(1), List().GetCurSel() };
     };
     m_recorder.Clear();
     ClickAt(&List(), CellCenter(List(), 3, 1));
     EXPECT_MESSAGES(m_recorder, ExpectMessage(WM_XLISTCTRL_CHECKBOX_CLICKED, 3, 1));
-    EXPECT_EQ(nStateSeen, 1);
-    EXPECT_EQ(nHeaderSeen, 1);
-    EXPECT_EQ(nSelectedSeen, -1);
+    // The cell had changed, the header and the selection not yet.
+    EXPECT_EQ(seen, std::vector<int>({ 1, 1, -1 }));
     EXPECT_EQ(List().GetHeaderCheckedState(1), 2);
     EXPECT_EQ(List().GetCurSel(), 3);
 
-    const int aExpected[] = { 0, 1 };
-    for (int nExpected : aExpected)
+    for (int nExpected : { 0, 1 })
     {
         ClickAt(&List(), CellCenter(List(), 3, 1));
         EXPECT_EQ(List().GetCheckbox(3, 1), nExpected);
@@ -112,19 +119,14 @@ TEST_F(XListInteraction, HeaderClickChecksAndUnchecksTheColumnWithoutNotifying)
     List().SetCheckbox(2, 1, -1);
     ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
     m_recorder.Clear();
-    const int aHeaderStates[] = { 2, 1 };
-    for (int nHeader : aHeaderStates)
+    CRect rectHeader;
+    List().GetHeaderCtrl()->GetItemRect(1, &rectHeader);
+    for (int nHeader : { 2, 1 })
     {
-        NMLISTVIEW nmlv = {};
-        nmlv.hdr.hwndFrom = List().m_hWnd;
-        nmlv.hdr.idFrom = 100;
-        nmlv.hdr.code = LVN_COLUMNCLICK;
-        nmlv.iItem = -1;
-        nmlv.iSubItem = 1;
-        m_host.m_host.SendMessage(WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&nmlv));
+        ClickAt(List().GetHeaderCtrl(), rectHeader.CenterPoint());
         EXPECT_EQ(List().GetHeaderCheckedState(1), nHeader);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(List().GetCheckbox(i, 1), i == 2 ? -1 : (nHeader == 2 ? 1 : 0)) << i;
+            EXPECT_EQ(List().GetCheckbox(i, 1), i == 2 ? -1 : nHeader - 1) << i;
     }
     EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_CHECKBOX_CLICKED), 0);
 }
@@ -189,70 +191,50 @@ TEST_F(XListInteraction, DropDownLaysOutWholeRowsWithAScrollBarOnlyWhenNeeded)
 TEST_F(XListInteraction, EnterCommitsAfterFiftyMillisecondsThenTellsTheParentThenTheHook)
 {
     OpenCombo(5, 1);
-    CMessageRecorder listRecorder;
-    listRecorder.Attach(&List(), "list");
-    listRecorder.RecordNotify(FALSE);
-    listRecorder.Watch(WM_XCOMBOLIST_VK_RETURN);
-    size_t nChangesSeen = 99;
-    int nSelSeen = -2;
+    WatchList({ WM_XCOMBOLIST_VK_RETURN });
+    std::vector<int> seen;
     m_host.m_host.m_fnNotify = [&](UINT, WPARAM, LPARAM) {
-        nChangesSeen = List().m_changes.size();
-        nSelSeen = List().GetComboSel(1, 2);
+        seen = { static_cast<int>(List().m_changes.size()), List().GetComboSel(1, 2) };
     };
     m_recorder.Clear();
     ComboListBox().SetCurSel(3);
     PressKey(VK_RETURN);
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_RETURN), 1);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_RETURN), 1);
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"Urgent"));
     ASSERT_MESSAGE_WITHIN(m_recorder, ExpectMessage(WM_XLISTCTRL_COMBO_SELECTION, 1, 2), 1000);
-    EXPECT_EQ(nChangesSeen, 0u);
-    EXPECT_EQ(nSelSeen, 3);
-    ASSERT_EQ(List().m_changes.size(), 1u);
-    EXPECT_EQ(List().m_changes[0], (std::vector<int>{ 1, 2, 3 }));
+    // The parent saw the committed choice before the hook ran.
+    EXPECT_EQ(seen, std::vector<int>({ 0, 3 }));
+    EXPECT_EQ(List().m_changes, std::vector<std::vector<int>>({ { 1, 2, 3 } }));
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"Later"));
     EXPECT_EQ(List().GetSelectedComboItemData(1, 2), 103);
     EXPECT_EQ(List().m_pComboList, nullptr);
 }
 
-TEST_F(XListInteraction, KeysPreviewWithoutNotifyingAndEscapeRestoresTheOpeningText)
+TEST_F(XListInteraction, KeysPreviewWithoutNotifyingAndEscapeRestoresTheOpeningTextOrAQuestionMark)
 {
     OpenCombo(5, 1);
-    CMessageRecorder listRecorder;
-    listRecorder.Attach(&List(), "list");
-    listRecorder.RecordNotify(FALSE);
-    listRecorder.Watch(WM_XCOMBOLIST_KEYDOWN);
-    listRecorder.Watch(WM_XCOMBOLIST_VK_ESCAPE);
+    WatchList({ WM_XCOMBOLIST_KEYDOWN, WM_XCOMBOLIST_VK_ESCAPE });
     m_recorder.Clear();
     PressKey(VK_DOWN);
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 1);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 1);
     ASSERT_TRUE(PumpUntil([&] { return List().GetComboText(1, 2) == L"Stat"; }, 1000));
     EXPECT_EQ(List().GetComboSel(1, 2), 1);
     // A letter with a match moves the selection; one without sends nothing.
     PressKey('S');
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
     PressKey('Q');
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_KEYDOWN), 2);
 
     PressKey(VK_ESCAPE);
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 1);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 1);
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"Urgent"));
     ASSERT_TRUE(PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000));
     EXPECT_EQ(m_recorder.Count(WM_XLISTCTRL_COMBO_SELECTION), 0);
     EXPECT_TRUE(List().m_changes.empty());
-}
 
-TEST_F(XListInteraction, EscapeRestoresAQuestionMarkForATextNotAmongTheEntries)
-{
-    OpenCombo(3, 1);
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000));
+    // A text not among the entries comes back as "?".
     List().SetItemText(1, 2, L"Elsewhere");
-    List().SetCurSel(1);
-    List().SetFocus();
-    CRect cell;
-    List().GetSubItemRect(1, 2, LVIR_BOUNDS, cell);
-    ClickAt(&List(), CPoint(cell.right - 3, cell.CenterPoint().y));
-    ASSERT_NE(List().m_pComboList, nullptr);
+    PressComboButton();
     PressKey(VK_ESCAPE);
     EXPECT_EQ(List().GetComboText(1, 2), CString(L"?"));
 }
@@ -264,19 +246,16 @@ TEST_F(XListInteraction, TheThirdFocusLossOfThePopupSendsEscape)
 {
     OpenCombo(3, 0);
     CXComboList* pCombo = List().m_pComboList;
-    CMessageRecorder listRecorder;
-    listRecorder.Attach(&List(), "list");
-    listRecorder.RecordNotify(FALSE);
-    listRecorder.Watch(WM_XCOMBOLIST_VK_ESCAPE);
+    WatchList({ WM_XCOMBOLIST_VK_ESCAPE });
     pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
-    EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 0);
+    EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), 0);
     pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
-    const int nFirst = listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE);
+    const int nFirst = m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE);
     EXPECT_LE(nFirst, 1);
     for (int nMore = 1; nMore <= 2; ++nMore)
     {
         pCombo->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(List().m_hWnd));
-        EXPECT_EQ(listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), nFirst + nMore);
+        EXPECT_EQ(m_listRecorder.Count(WM_XCOMBOLIST_VK_ESCAPE), nFirst + nMore);
     }
 }
 
@@ -309,35 +288,63 @@ TEST_F(XListInteraction, AParentThatDeletesTheListInItsHandlerDoesNotCrashTheHos
     EXPECT_EQ(::GetDlgItem(m_host.m_host.m_hWnd, 101), nullptr);
 }
 
-TEST_F(XListInteraction, ToolTipIdsNameTheCellAndTheTextReachesTheTip)
+// The tip window a hover has shown, if any.
+HWND ShownTip()
 {
-    List().SetItemText(2, 3, L"label");
-    ASSERT_TRUE(List().SetItemToolTipText(2, 3, L"first line\nsecond line"));
-    TOOLINFO ti = { sizeof(ti) };
-    const CPoint point = CellCenter(List(), 2, 3);
-    EXPECT_EQ(List().OnToolHitTest(point, &ti), 2004);
-    EXPECT_EQ(ti.uId, 2004u);
-    EXPECT_EQ(ti.hwnd, List().m_hWnd);
-    EXPECT_EQ(ti.lpszText, LPSTR_TEXTCALLBACK);
-    CRect rectBelow;
-    List().GetItemRect(3, &rectBelow, LVIR_BOUNDS);
-    EXPECT_EQ(List().OnToolHitTest(CPoint(point.x, rectBelow.bottom + 20), &ti), -1);
+    HWND hWndTip = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+        WCHAR szClass[64] = {};
+        ::GetClassNameW(hWnd, szClass, 64);
+        if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) != 0 || !::IsWindowVisible(hWnd))
+            return TRUE;
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&hWndTip));
+    return hWndTip;
+}
 
-    HWND hWndTip = ::CreateWindowExW(0, TOOLTIPS_CLASSW, NULL, WS_POPUP, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
-    ASSERT_NE(hWndTip, nullptr);
-    CPoint ptScreen(point);
-    List().ClientToScreen(&ptScreen);
-    ::SetCursorPos(ptScreen.x, ptScreen.y);
-    List().PostMessage(WM_NULL);
-    PumpPending();
-    NMTTDISPINFOW info = {};
-    info.hdr.hwndFrom = hWndTip;
-    info.hdr.idFrom = 2004;
-    info.hdr.code = TTN_NEEDTEXTW;
-    List().SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    ASSERT_NE(info.lpszText, nullptr);
-    EXPECT_STREQ(info.lpszText, L"first line\nsecond line");
-    EXPECT_EQ(::SendMessageW(hWndTip, TTM_GETMAXTIPWIDTH, 0, 0), 32767);
-    ::DestroyWindow(hWndTip);
+TEST_F(XListInteraction, HoverShowsTheCellsTipInTheToolTipWindowLineByLine)
+{
+    TOOLINFO ti = { sizeof(ti) };
+    EXPECT_EQ(List().OnToolHitTest(CellCenter(List(), 2, 3), &ti), 2004);
+    EXPECT_EQ(ti.uId, 2004u);
+    EXPECT_EQ(ti.lpszText, LPSTR_TEXTCALLBACK);
+    EXPECT_EQ(List().OnToolHitTest(CPoint(5, CellCenter(List(), 3, 0).y + 40), &ti), -1);
+
+    const struct
+    {
+        int nItem;
+        LPCWSTR lpszTip;
+    } aCases[] = { { 1, L"one line" }, { 2, L"first line\nsecond line" } };
+    List().EnableToolTips(TRUE);
+    int aHeights[2] = {};
+    for (int i = 0; i < 2; ++i)
+    {
+        SCOPED_TRACE(i);
+        List().SetItemText(aCases[i].nItem, 3, L"label");
+        ASSERT_TRUE(List().SetItemToolTipText(aCases[i].nItem, 3, aCases[i].lpszTip));
+        const CPoint point = CellCenter(List(), aCases[i].nItem, 3);
+        CPoint ptScreen(point);
+        List().ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        for (int nMove = 0; nMove < 3; ++nMove)
+            List().PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        CString strShown;
+        PumpUntil([&] {
+            strShown.Empty();
+            if (ShownTip() != NULL)
+                CWnd::FromHandle(ShownTip())->GetWindowText(strShown);
+            return strShown == aCases[i].lpszTip;
+        }, 4000);
+        ASSERT_EQ(strShown, CString(aCases[i].lpszTip));
+        // Windows breaks lines only in a tip given a maximum width; Wine breaks them anyway.
+        EXPECT_GT(::SendMessageW(ShownTip(), TTM_GETMAXTIPWIDTH, 0, 0), 0);
+        CRect rectTip;
+        ::GetWindowRect(ShownTip(), &rectTip);
+        aHeights[i] = rectTip.Height();
+    }
+    // The second line makes the tip taller by a line.
+    EXPECT_GT(aHeights[1], aHeights[0] + 8);
+    List().EnableToolTips(FALSE);
 }
 }

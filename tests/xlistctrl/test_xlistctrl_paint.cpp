@@ -22,7 +22,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_host.Create({ { L"Name", LVCFMT_LEFT, 120 }, { L"Value", LVCFMT_LEFT, 130 },
-                                    { L"Right", LVCFMT_RIGHT, 130 } }));
+                                    { L"Right", LVCFMT_RIGHT, 110 }, { L"Centre", LVCFMT_CENTER, 110 } },
+            TRUE, LVS_REPORT | LVS_SHOWSELALWAYS, 520));
         for (int i = 0; i < 3; ++i)
             List().InsertItem(i, L"row");
     }
@@ -38,31 +39,66 @@ protected:
     {
         ASSERT_TRUE(List().SetItemText(nItem, nSubItem, lpszText, kInk, kGround));
     }
-    // Where the test's own DrawText puts the ink of the text inside rect.
+    // The text as the test's own DrawText puts it inside rect, and where its ink is.
+    CCapturedImage Reference(LPCWSTR lpszText, const CRect& rect, UINT nFormat, CFont* pFont = nullptr)
+    {
+        return RenderText(rect.right + 10, rect.bottom + 10, kGround, pFont != nullptr ? pFont : &m_host.m_font,
+            lpszText, rect, nFormat);
+    }
     CRect ReferenceInk(LPCWSTR lpszText, const CRect& rect, UINT nFormat)
     {
-        CCapturedImage reference = RenderText(rect.right + 10, rect.bottom + 10, kGround, &m_host.m_font,
-            lpszText, rect, nFormat);
-        return InkBox(reference, rect, kGround);
+        return InkBox(Reference(lpszText, rect, nFormat), rect, kGround);
     }
 
     CXListHost m_host;
 };
 
-TEST_F(XListPaint, PlainTextStartsSixPixelsInAndRightAlignedEndsSixBeforeTheEdge)
+TEST_F(XListPaint, TextStandsSixPixelsInsideItsCellAsItsColumnAlignsIt)
 {
-    SetCellText(1, 1, L"Hello");
-    SetCellText(1, 2, L"Right");
+    const struct
+    {
+        int nCol;
+        LPCWSTR lpszText;
+        UINT nAlign;
+    } aCases[] = { { 1, L"Hello", DT_LEFT }, { 2, L"Right", DT_RIGHT }, { 3, L"Mid", DT_CENTER } };
+    for (const auto& c : aCases)
+        SetCellText(1, c.nCol, c.lpszText);
     CCapturedImage image = CaptureClient(&List());
-    const CRect cell = Cell(1, 1);
-    EXPECT_PIXEL(image, cell.left + 1, cell.top + 1, kGround);
-    EXPECT_PIXEL(image, cell.right - 1, cell.bottom - 1, kGround);
-    const UINT nLeft = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
-    EXPECT_EQ(InkBox(image, cell, kGround),
-        ReferenceInk(L"Hello", CRect(cell.left + 6, cell.top, cell.right - 6, cell.bottom), nLeft));
-    const CRect right = Cell(1, 2);
-    EXPECT_EQ(InkBox(image, right, kGround), ReferenceInk(L"Right",
-        CRect(right.left + 6, right.top, right.right - 6, right.bottom), DT_RIGHT | DT_VCENTER | DT_SINGLELINE));
+    for (const auto& c : aCases)
+    {
+        SCOPED_TRACE(c.nCol);
+        const CRect cell = Cell(1, c.nCol);
+        EXPECT_PIXEL(image, cell.left + 1, cell.top + 1, kGround);
+        EXPECT_PIXEL(image, cell.right - 1, cell.bottom - 1, kGround);
+        EXPECT_EQ(InkBox(image, cell, kGround), ReferenceInk(c.lpszText,
+            CRect(cell.left + 6, cell.top, cell.right - 6, cell.bottom), c.nAlign | DT_VCENTER | DT_SINGLELINE));
+    }
+}
+
+// Wine draws Tahoma of 13 pixels bold with the regular glyphs; at 12 its bold is bold.
+TEST_F(XListPaint, BoldCellDrawsItsTextInTheBoldOfTheListFont)
+{
+    CFont fonts[2];
+    ASSERT_TRUE(CreateCrispFont(fonts[0], 12));
+    LOGFONT lf = {};
+    fonts[0].GetLogFont(&lf);
+    lf.lfWeight = FW_BOLD;
+    ASSERT_TRUE(fonts[1].CreateFontIndirect(&lf));
+    List().SetFont(&fonts[0]);
+    SetCellText(0, 1, L"Stat");
+    SetCellText(1, 1, L"Stat");
+    ASSERT_TRUE(List().SetBold(0, 1, TRUE));
+    CCapturedImage image = CaptureClient(&List());
+    for (int nItem = 0; nItem < 2; ++nItem)
+    {
+        const CRect cell = Cell(nItem, 1);
+        const CRect rectText(cell.left + 6, cell.top, cell.right - 6, cell.bottom);
+        const UINT nFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+        CCapturedImage reference = Reference(L"Stat", rectText, nFormat, &fonts[1 - nItem]);
+        EXPECT_SAME_INK(image, reference, cell, kGround);
+        EXPECT_GT(CountInkDifferences(reference, Reference(L"Stat", rectText, nFormat, &fonts[nItem]), cell, kGround), 0);
+    }
+    List().SetFont(&m_host.m_font);
 }
 
 TEST_F(XListPaint, ImageSitsSixPixelsInCentredAndTheTextFollowsAtTwentyEight)
@@ -197,34 +233,43 @@ TEST_F(XListPaint, ProgressPatternsFormatOneIntegerAndShowAnyOtherAsWritten)
     }
 }
 
-TEST_F(XListPaint, ComboOnASelectedRowShowsFrameTextAndARaisedButton)
+// A press on the button draws it pressed and opens the drop-down from that painting; the list
+// view's click ends the press at once, so the test holds the button down as a press shows it.
+TEST_F(XListPaint, ComboOnASelectedRowShowsItsFrameAndARaisedThenPressedArrow)
 {
     CXListComboData items;
     items.AddItem(L"Routine", 0);
     items.AddItem(L"Urgent", 1);
     ASSERT_TRUE(List().SetComboBox(1, 1, TRUE, items, 4, 1));
-    CCapturedImage unselected = CaptureClient(&List());
     CRect r = Cell(1, 1);
-    EXPECT_EQ(unselected.CountColor(r, ::GetSysColor(COLOR_BTNFACE)), 0);
-
+    EXPECT_EQ(CaptureClient(&List()).CountColor(r, ::GetSysColor(COLOR_BTNFACE)), 0);
     List().SetCurSel(1);
-    CCapturedImage image = CaptureClient(&List());
-    r.bottom += 1;
-    r.left += 3;
-    r.right -= 5;
-    EXPECT_PIXEL(image, r.left + 4, r.top, ::GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_PIXEL(image, r.left, r.top + 4, ::GetSysColor(COLOR_BTNSHADOW));
-    CRect b(r.right + 1 - r.Height(), r.top, r.right + 1, r.bottom);
-    b.DeflateRect(4, 4);
-    // The 5-3-1 arrow in black on the button face.
-    for (int k = 0; k < 3; ++k)
+    r.DeflateRect(3, 0, 5, -1);
+    const CRect button(r.right + 1 - r.Height(), r.top, r.right + 1, r.bottom);
+    for (int nPressed = 0; nPressed < 2; ++nPressed)
     {
-        SCOPED_TRACE(k);
-        const CRect row(b.left + 1 + k, b.top + 2 + k, b.left + 1 + k + 5 - 2 * k, b.top + 3 + k);
-        EXPECT_UNIFORM(image, row, kInk);
-        EXPECT_PIXEL(image, row.right, row.top, ::GetSysColor(COLOR_BTNFACE));
+        SCOPED_TRACE(nPressed);
+        if (nPressed)
+        {
+            ClickAt(&List(), button.CenterPoint());
+            ASSERT_NE(List().m_pComboList, nullptr);
+            List().GetCell(1, 1)->bComboButtonDown = TRUE;
+        }
+        CCapturedImage image = CaptureClient(&List());
+        EXPECT_PIXEL(image, r.left + 4, r.top, ::GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_PIXEL(image, r.left, r.top + 4, ::GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_PIXEL(image, button.left + 2, button.CenterPoint().y,
+            ::GetSysColor(nPressed ? COLOR_3DSHADOW : COLOR_3DLIGHT));
+        // The 5-3-1 arrow in black on the button face, one pixel down and right when pressed.
+        for (int k = 0; k < 3; ++k)
+        {
+            const CRect row(button.left + 5 + nPressed + k, button.top + 6 + nPressed + k,
+                button.left + 10 + nPressed - k, button.top + 7 + nPressed + k);
+            EXPECT_UNIFORM(image, row, kInk) << SaveFailureArtifact(image);
+            EXPECT_PIXEL(image, row.left - 1, row.top, ::GetSysColor(COLOR_BTNFACE));
+            EXPECT_PIXEL(image, row.right, row.top, ::GetSysColor(COLOR_BTNFACE));
+        }
     }
-    EXPECT_EQ(List().m_pComboList, nullptr);
 }
 
 TEST_F(XListPaint, SelectionHighlightsColumnZeroOnlyAndTurnsToButtonFaceOutOfFocus)

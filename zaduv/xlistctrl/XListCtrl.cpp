@@ -293,7 +293,9 @@ int CALLBACK CXListCtrl::CompareRecords(LPARAM lParam1, LPARAM lParam2, LPARAM l
 
 int CXListCtrl::GetColumns()
 {
-    HWND hWndHeader = m_hWnd != NULL ? reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)) : NULL;
+    HWND hWndHeader = m_bHeaderSubclassed ? m_HeaderCtrl.m_hWnd : NULL;
+    if (hWndHeader == NULL && m_hWnd != NULL)
+        hWndHeader = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
     if (hWndHeader == NULL)
         return 0;
     const int nCount = static_cast<int>(::SendMessageW(hWndHeader, HDM_GETITEMCOUNT, 0, 0));
@@ -728,17 +730,22 @@ BOOL CXListCtrl::SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
     return CListCtrl::SortItems(&CXListCtrl::CompareRecords, reinterpret_cast<DWORD_PTR>(&context));
 }
 
+// A hidden list (or one whose redrawing is off) and a row out of view have nothing to repaint;
+// filling thousands of rows then costs no invalidation per cell.
 void CXListCtrl::UpdateSubItem(int nItem, int nSubItem)
 {
-    if (!IsValidItem(nItem))
+    if (m_hWnd == NULL || nItem < 0 || !IsWindowVisible())
         return;
     CRect rect;
-    if (nSubItem == -1)
-        CListCtrl::GetItemRect(nItem, &rect, LVIR_BOUNDS);
-    else if (nSubItem >= 0 && nSubItem < GetColumns())
-        GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect);
-    else
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    if (!CListCtrl::GetItemRect(nItem, &rect, LVIR_BOUNDS) || rect.top >= rectClient.bottom ||
+        rect.bottom <= rectClient.top)
         return;
+    if (nSubItem >= GetColumns() || nSubItem < -1)
+        return;
+    if (nSubItem >= 0)
+        GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect);
     InvalidateRect(&rect, TRUE);
     UpdateWindow();
 }
