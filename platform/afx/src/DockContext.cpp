@@ -99,13 +99,20 @@ BOOL CDockContext::Track()
     while (m_bDragging && CWnd::GetCapture() == m_pBar)
     {
         MSG msg;
-        if (!::GetMessageW(&msg, NULL, 0, 0))
+        if (!::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE))
         {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
+            // A release that never reaches the queue (taken by another desktop) ends the drag.
+            if ((::GetAsyncKeyState(::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) == 0)
+                break;
+            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 100, QS_ALLINPUT);
+            continue;
         }
         switch (msg.message)
         {
+        case WM_QUIT:
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            CancelDrag();
+            return FALSE;
         case WM_MOUSEMOVE:
             Move(msg.pt);
             break;
