@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNAMIC(CTavrinToolBar, CSkinToolBar)
-
 BEGIN_MESSAGE_MAP(CTavrinToolBar, CSkinToolBar)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()

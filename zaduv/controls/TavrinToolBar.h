@@ -20,7 +20,6 @@
 
 class ZADUV_API CTavrinToolBar : public CSkinToolBar
 {
-    DECLARE_DYNAMIC(CTavrinToolBar)
 public:
 // Construction
     // The store stays the host's and must outlive the toolbar.

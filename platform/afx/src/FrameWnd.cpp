@@ -1,9 +1,11 @@
 #include <afxwin.h>
 #include <afxext.h>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
@@ -290,6 +292,27 @@ void CFrameWnd::RecalcLayout(BOOL)
 void CFrameWnd::DelayRecalcLayout(BOOL)
 {
     m_nIdleFlags |= idleLayout;
+}
+
+void CFrameWnd::OnDestroy()
+{
+    // A mini frame belongs to the top-level window, which may outlive this frame.
+    std::vector<HWND> floatingFrames;
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_pDockBar != NULL && pBar->m_pDockBar->m_bFloating)
+            floatingFrames.push_back(pBar->m_pDockBar->GetParent()->GetSafeHwnd());
+    }
+    for (HWND hWndFrame : floatingFrames)
+    {
+        if (::IsWindow(hWndFrame))
+            ::DestroyWindow(hWndFrame);
+    }
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != NULL;)
+        static_cast<CControlBar*>(m_listControlBars.GetNext(pos))->m_pDockSite = NULL;
+    m_listControlBars.RemoveAll();
+    CWnd::OnDestroy();
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)

@@ -71,6 +71,7 @@ public:
 protected:
     CDockBar* GetDockBar(UINT nDockBarID) const;
 
+    afx_msg void OnDestroy();       // the floating frames of its bars go with it
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
