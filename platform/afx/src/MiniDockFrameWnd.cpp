@@ -49,10 +49,13 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL)
     CString strTitle;
     pBar->GetWindowText(strTitle);
     SetWindowText(strTitle);
-    // The frame shows exactly when its bar does.
+    // The frame shows exactly when its bar does, and comes up above its owner, which may have
+    // been raised while the frame was hidden.
     const BOOL bShow = (pBar->GetStyle() & WS_VISIBLE) != 0;
-    if (bShow != ((GetStyle() & WS_VISIBLE) != 0))
-        ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    if (bShow && (GetStyle() & WS_VISIBLE) == 0)
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    else if (!bShow && (GetStyle() & WS_VISIBLE) != 0)
+        ShowWindow(SW_HIDE);
     m_bInRecalcLayout = FALSE;
 }
 
