@@ -32,4 +32,17 @@
 #define IDC_ROW_BURN 542
 #define IDC_ROW_PRINT 543
 
+// The toolbar page: two toolbars (layout and strip share the id), the floating one's title and
+// the commands of their buttons.
+#define IDR_TOOLBAR_MAIN 320
+#define IDR_TOOLBAR_TOOLS 321
+#define IDS_TOOLBAR_TOOLS 322
+#define ID_VIEW_OPEN 32801
+#define ID_VIEW_SAVE 32802
+#define ID_VIEW_ZOOM 32803
+#define ID_VIEW_PAN 32804
+#define ID_TOOL_LEVEL 32811
+#define ID_TOOL_MEASURE 32812
+#define ID_TOOL_ZOOM 32813
+
 #endif

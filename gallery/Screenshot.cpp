@@ -67,7 +67,9 @@ BOOL CScreenshot::CaptureFrom(CDC* pDC, const CRect& rect, CWnd* pPopupsOver)
     return bCopied;
 }
 
-// Each window surface holds only its own pixels, so popups are copied one by one, lowest first.
+// Each window surface holds only its own pixels, so popups (drop-downs, tips, a toolbar's floating
+// frame) are copied one by one, lowest first. All top-level windows are looked through: Windows
+// keeps owned windows above their owner, but Wine can leave a floating frame below it.
 void CScreenshot::CopyPopups(CWnd* pWnd, CDC* pDC)
 {
     const HWND hWndRoot = ::GetAncestor(pWnd->m_hWnd, GA_ROOT);

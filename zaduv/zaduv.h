@@ -22,5 +22,6 @@
 #include "controls/ColorListBox.h"
 #include "controls/StaticLink.h"
 #include "controls/KaCBitmapButton.h"
+#include "controls/TavrinToolBar.h"
 
 #endif

@@ -12,4 +12,6 @@
 #include <afx/Dialog.h>
 #include <afx/WinApp.h>
 #include <afx/StdCtrls.h>
+#include <afx/FrameWnd.h>
+#include <afx/MiniFrameWnd.h>
 #endif

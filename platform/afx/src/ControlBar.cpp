@@ -1,10 +1,13 @@
 #include <afxwin.h>
-#include <afx/ControlBar.h>
+#include <afxext.h>
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_NCHITTEST()
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
     ON_WM_LBUTTONDOWN()
@@ -28,6 +31,7 @@ CControlBar::CControlBar()
 CControlBar::~CControlBar()
 {
     DestroyWindow();
+    delete m_pDockContext;
 }
 
 void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
@@ -68,6 +72,13 @@ void CControlBar::SetBarStyle(DWORD dwStyle)
 void CControlBar::EnableDocking(DWORD dwDockStyle)
 {
     m_dwDockStyle = dwDockStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    if (m_pDockContext == NULL)
+        m_pDockContext = new CDockContext(this);
+}
+
+CFrameWnd* CControlBar::GetDockingFrame() const
+{
+    return GetParentFrame();
 }
 
 BOOL CControlBar::IsFloating() const
@@ -226,14 +237,62 @@ void CControlBar::OnNcPaint()
         DrawGripper(&dc, rcWindow);
 }
 
+int CControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // Docking changes the parent; commands and updates keep going to the window created under.
+    if (m_hWndOwner == NULL)
+        SetOwner(GetParent());
+    if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetParent()))
+    {
+        m_pDockSite = pFrame;
+        pFrame->AddControlBar(this);
+    }
+    return 0;
+}
+
+void CControlBar::OnDestroy()
+{
+    if (m_pDockBar != NULL)
+        m_pDockBar->RemoveControlBar(this);
+    if (m_pDockSite != NULL)
+        m_pDockSite->RemoveControlBar(this);
+    m_pDockBar = NULL;
+    m_pDockSite = NULL;
+    CWnd::OnDestroy();
+}
+
+LRESULT CControlBar::OnNcHitTest(CPoint)
+{
+    // Borders and gripper belong to the bar: a press there may start a drag.
+    return HTCLIENT;
+}
+
+BOOL CControlBar::IsDragPoint(CPoint point) const
+{
+    return m_pDockBar != NULL && m_pDockContext != NULL && OnToolHitTest(point, NULL) == -1;
+}
+
 void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    CWnd::OnLButtonDown(nFlags, point);
+    if (!IsDragPoint(point))
+    {
+        CWnd::OnLButtonDown(nFlags, point);
+        return;
+    }
+    ClientToScreen(&point);
+    m_pDockContext->StartDrag(point);
 }
 
 void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    CWnd::OnLButtonDblClk(nFlags, point);
+    if (!IsDragPoint(point))
+    {
+        CWnd::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    m_pDockContext->ToggleDocking();
 }
 
 void CControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)

@@ -88,6 +88,18 @@ CWnd* CWnd::GetTopLevelOwner() const
     return FromHandle(hWnd);
 }
 
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    if (GetSafeHwnd() == NULL)
+        return NULL;
+    for (CWnd* pParent = GetParent(); pParent != NULL; pParent = pParent->GetParent())
+    {
+        if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pParent))
+            return pFrame;
+    }
+    return NULL;
+}
+
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
 void CWnd::GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
 CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }

@@ -4,7 +4,8 @@
 // keeps its own styles (CBRS_*) in m_dwStyle, apart from the window style whose low word belongs
 // to the control; the borders they ask for take the non-client area: an etched edge on each
 // CBRS_BORDER_* side, the inner margins given to SetBorders, and a gripper with CBRS_GRIPPER.
-// Docking (dock site, dock bar, dock context) is recorded here but driven by the frame window.
+// Docking is driven by the frame window (CFrameWnd); a bar that may dock drags itself by a press
+// outside its items (the gripper, its margins) through its dock context.
 
 #include <afx/Wnd.h>
 
@@ -88,6 +89,8 @@ public:
     void EnableDocking(DWORD dwDockStyle);
     BOOL IsFloating() const;
     BOOL IsHorz() const;                // lies along a top or bottom edge (or has no alignment)
+    // The frame the bar sits in: the dock site when docked, its mini frame when floating.
+    CFrameWnd* GetDockingFrame() const;
 
 // Overridables
     // The bar's size: bStretch asks for the full length of the frame side, bHorz for the
@@ -123,10 +126,16 @@ public:
     enum { cxEdge = 2, cxGripper = 7 };   // etched edge and gripper band, in pixels
 
 protected:
+    BOOL IsDragPoint(CPoint point) const;   // docked or floating, and no item under the point
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);     // outside an item: drags the bar
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);   // outside an item: floats or docks it
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()

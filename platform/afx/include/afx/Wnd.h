@@ -14,6 +14,7 @@ class CMenu;
 class CScrollBar;
 class CListBox;
 class CDataExchange;
+class CFrameWnd;
 struct CCreateContext;
 
 // CWnd::m_nFlags
@@ -84,6 +85,7 @@ public:
     CWnd* GetTopLevelParent() const;    // follows parents and the owners of popups to the end
     CWnd* GetParentOwner() const;       // the nearest ancestor that is not a child window
     CWnd* GetTopLevelOwner() const;
+    CFrameWnd* GetParentFrame() const;  // the nearest frame window among the ancestors
     CWnd* GetDlgItem(int nID) const;
     void GetDlgItem(int nID, HWND* phWnd) const;
     CWnd* GetWindow(UINT nCmd) const;
