@@ -85,6 +85,8 @@ protected:
             m_dlg.m_list.AddString(lpsz);
         }
     }
+    // The window goes before the members its notifications write to.
+    void TearDown() override { m_dlg.DestroyWindow(); }
     BOOL Exchange(BOOL bSave, std::function<void(CDataExchange*)> fn)
     {
         m_dlg.m_fnExchange = fn;

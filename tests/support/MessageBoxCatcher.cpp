@@ -10,7 +10,7 @@ thread_local CMessageBoxCatcher* t_pCatcher = nullptr;
 const int kMessageBoxTextId = 0xFFFF;
 }
 
-CMessageBoxCatcher::CMessageBoxCatcher() : m_pOuter(t_pCatcher)
+CMessageBoxCatcher::CMessageBoxCatcher(WPARAM nAnswer) : m_nAnswer(nAnswer), m_pOuter(t_pCatcher)
 {
     t_pCatcher = this;
     m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &HookProc, NULL, ::GetCurrentThreadId());
@@ -43,7 +43,7 @@ LRESULT CALLBACK CMessageBoxCatcher::HookProc(int nCode, WPARAM wParam, LPARAM l
         CWnd::FromHandle(pMsg->hwnd)->GetWindowText(box.strCaption);
         box.hWndOwner = ::GetWindow(pMsg->hwnd, GW_OWNER);
         pThis->m_boxes.push_back(box);
-        ::PostMessageW(pMsg->hwnd, WM_COMMAND, IDOK, 0);
+        ::PostMessageW(pMsg->hwnd, WM_COMMAND, pThis->m_nAnswer, 0);
     }
     return ::CallNextHookEx(pThis != nullptr ? pThis->m_hHook : NULL, nCode, wParam, lParam);
 }

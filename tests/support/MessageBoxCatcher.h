@@ -1,7 +1,7 @@
 #ifndef ZADUV_TESTS_MESSAGEBOXCATCHER_H
 #define ZADUV_TESTS_MESSAGEBOXCATCHER_H
-// CMessageBoxCatcher: while it lives, every message box this thread opens is answered with OK
-// as soon as it has initialized, and its text, caption and owner are recorded, so a test
+// CMessageBoxCatcher: while it lives, every message box this thread opens is answered (OK
+// unless told otherwise) as soon as it has initialized, and its text, caption and owner are recorded, so a test
 // checks what the user was told without waiting for a person.
 
 #include <afxwin.h>
@@ -19,7 +19,7 @@ struct SCaughtMessageBox
 class CMessageBoxCatcher
 {
 public:
-    CMessageBoxCatcher();
+    explicit CMessageBoxCatcher(WPARAM nAnswer = IDOK);
     ~CMessageBoxCatcher();
 
     const std::vector<SCaughtMessageBox>& GetBoxes() const { return m_boxes; }
@@ -30,6 +30,7 @@ private:
     static bool IsMessageBox(HWND hWnd);
 
     HHOOK m_hHook;
+    WPARAM m_nAnswer;
     CMessageBoxCatcher* m_pOuter;
     std::vector<SCaughtMessageBox> m_boxes;
 

@@ -3,6 +3,8 @@
 // Per-thread framework state, private to the afx library.
 
 #include <afxwin.h>
+#include <afx/HandleMap.h>
+#include <memory>
 
 class CToolTipCtrl;
 
@@ -21,8 +23,17 @@ struct AFX_THREAD_STATE
     INT_PTR m_nLastHit = -1;            // hit code of that tool
     TOOLINFO m_lastInfo = {};
     CString m_strToolText;
+    std::unique_ptr<CWinThread> m_pDefaultThread;   // AfxPumpMessage's loop on a thread without one
+
+    // Destroyed in reverse order: windows last, as AfxDeleteTempMaps frees them.
+    std::unique_ptr<CHandleMap> m_pMapHWND;
+    std::unique_ptr<CHandleMap> m_pMapHMENU;
+    std::unique_ptr<CHandleMap> m_pMapHIMAGELIST;
+    std::unique_ptr<CHandleMap> m_pMapHGDIOBJ;
+    std::unique_ptr<CHandleMap> m_pMapHDC;
 };
 
+// The calling thread's state, made on first use and destroyed when the thread ends.
 AFX_THREAD_STATE* AfxGetThreadState();
 
 #endif

@@ -4,6 +4,7 @@
 #include <afx/Wnd.h>
 #include <cstdlib>
 #include <memory>
+#include "AfxState.h"
 
 namespace
 {
@@ -19,8 +20,6 @@ void DetachTempDC(CObject* pObject)
     CDC* pDC = static_cast<CDC*>(pObject);
     pDC->m_hDC = pDC->m_hAttribDC = NULL;
 }
-
-thread_local std::unique_ptr<CHandleMap> t_pMapHDC;
 
 HDC SafeHdc(const CDC* pDC)
 {
@@ -40,9 +39,10 @@ HWND SafeHwnd(const CWnd* pWnd)
 
 CHandleMap* AFXAPI afxMapHDC(BOOL bCreate)
 {
-    if (!t_pMapHDC && bCreate)
-        t_pMapHDC.reset(new CHandleMap(&CreateTempDC, &DetachTempDC));
-    return t_pMapHDC.get();
+    std::unique_ptr<CHandleMap>& pMap = AfxGetThreadState()->m_pMapHDC;
+    if (!pMap && bCreate)
+        pMap.reset(new CHandleMap(&CreateTempDC, &DetachTempDC));
+    return pMap.get();
 }
 
 // CDC: handle management

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include "AfxState.h"
 
 namespace
 {
@@ -47,8 +48,6 @@ void DetachTempGdiObject(CObject* pObject)
     static_cast<CGdiObject*>(pObject)->m_hObject = NULL;
 }
 
-thread_local std::unique_ptr<CHandleMap> t_pMapHGDIOBJ;
-
 HGDIOBJ SafeHandle(const CGdiObject* pObject)
 {
     return pObject != NULL ? pObject->m_hObject : NULL;
@@ -57,9 +56,10 @@ HGDIOBJ SafeHandle(const CGdiObject* pObject)
 
 CHandleMap* AFXAPI afxMapHGDIOBJ(BOOL bCreate)
 {
-    if (!t_pMapHGDIOBJ && bCreate)
-        t_pMapHGDIOBJ.reset(new CHandleMap(&CreateTempGdiObject, &DetachTempGdiObject));
-    return t_pMapHGDIOBJ.get();
+    std::unique_ptr<CHandleMap>& pMap = AfxGetThreadState()->m_pMapHGDIOBJ;
+    if (!pMap && bCreate)
+        pMap.reset(new CHandleMap(&CreateTempGdiObject, &DetachTempGdiObject));
+    return pMap.get();
 }
 
 // CGdiObject

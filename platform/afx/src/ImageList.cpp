@@ -4,6 +4,7 @@
 #include <afx/GdiObject.h>
 #include <afx/HandleMap.h>
 #include <memory>
+#include "AfxState.h"
 
 namespace
 {
@@ -19,8 +20,6 @@ void DetachTempImageList(CObject* pObject)
     static_cast<CImageList*>(pObject)->m_hImageList = NULL;
 }
 
-thread_local std::unique_ptr<CHandleMap> t_pMapHIMAGELIST;
-
 HBITMAP SafeBitmap(const CBitmap* pBitmap)
 {
     return pBitmap != NULL ? static_cast<HBITMAP>(pBitmap->m_hObject) : NULL;
@@ -34,9 +33,10 @@ HDC SafeHdc(const CDC* pDC)
 
 CHandleMap* AFXAPI afxMapHIMAGELIST(BOOL bCreate)
 {
-    if (!t_pMapHIMAGELIST && bCreate)
-        t_pMapHIMAGELIST.reset(new CHandleMap(&CreateTempImageList, &DetachTempImageList));
-    return t_pMapHIMAGELIST.get();
+    std::unique_ptr<CHandleMap>& pMap = AfxGetThreadState()->m_pMapHIMAGELIST;
+    if (!pMap && bCreate)
+        pMap.reset(new CHandleMap(&CreateTempImageList, &DetachTempImageList));
+    return pMap.get();
 }
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)

@@ -1,6 +1,7 @@
 #include <afxwin.h>
 #include <afx/HandleMap.h>
 #include <memory>
+#include "AfxState.h"
 
 namespace
 {
@@ -15,15 +16,14 @@ void DetachTempMenu(CObject* pObject)
 {
     static_cast<CMenu*>(pObject)->m_hMenu = NULL;
 }
-
-thread_local std::unique_ptr<CHandleMap> t_pMapHMENU;
 }
 
 CHandleMap* AFXAPI afxMapHMENU(BOOL bCreate)
 {
-    if (!t_pMapHMENU && bCreate)
-        t_pMapHMENU.reset(new CHandleMap(&CreateTempMenu, &DetachTempMenu));
-    return t_pMapHMENU.get();
+    std::unique_ptr<CHandleMap>& pMap = AfxGetThreadState()->m_pMapHMENU;
+    if (!pMap && bCreate)
+        pMap.reset(new CHandleMap(&CreateTempMenu, &DetachTempMenu));
+    return pMap.get();
 }
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)

@@ -15,10 +15,10 @@ HINSTANCE g_hResource = NULL;
 // when the thread ends.
 CWinThread* DefaultThread()
 {
-    static thread_local std::unique_ptr<CWinThread> s_pThread;
-    if (!s_pThread)
-        s_pThread.reset(new CWinThread);
-    return s_pThread.get();
+    std::unique_ptr<CWinThread>& pThread = AfxGetThreadState()->m_pDefaultThread;
+    if (!pThread)
+        pThread.reset(new CWinThread);
+    return pThread.get();
 }
 }
 

@@ -16,9 +16,6 @@ void DetachTempWnd(CObject* pObject)
 {
     static_cast<CWnd*>(pObject)->m_hWnd = NULL;
 }
-
-thread_local std::unique_ptr<CHandleMap> t_pMapHWND;
-
 }
 
 // Looks up a window message in the object's map and its bases.
@@ -221,9 +218,10 @@ LRESULT DispatchWindowMessage(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT m
 
 CHandleMap* AFXAPI afxMapHWND(BOOL bCreate)
 {
-    if (!t_pMapHWND && bCreate)
-        t_pMapHWND.reset(new CHandleMap(&CreateTempWnd, &DetachTempWnd));
-    return t_pMapHWND.get();
+    std::unique_ptr<CHandleMap>& pMap = AfxGetThreadState()->m_pMapHWND;
+    if (!pMap && bCreate)
+        pMap.reset(new CHandleMap(&CreateTempWnd, &DetachTempWnd));
+    return pMap.get();
 }
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)

@@ -5,8 +5,6 @@
 
 namespace
 {
-thread_local AFX_THREAD_STATE t_threadState;
-
 bool IsImeWindowClass(HWND hWnd)
 {
     WCHAR szClass[32];
@@ -54,11 +52,6 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     }
     return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
 }
-}
-
-AFX_THREAD_STATE* AfxGetThreadState()
-{
-    return &t_threadState;
 }
 
 const MSG* AFXAPI AfxGetCurrentMessage()
