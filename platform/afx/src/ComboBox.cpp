@@ -1,4 +1,5 @@
 #include <afxwin.h>
+#include "OwnerDrawNotify.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
@@ -77,23 +78,8 @@ BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     if (ReflectChildNotify(message, wParam, lParam, pResult))
         return TRUE;
     LRESULT lResult = TRUE;
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        break;
-    case WM_DELETEITEM:
-        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        break;
-    default:
+    if (!AfxDispatchOwnerDraw(this, message, lParam, lResult))
         return FALSE;
-    }
     if (pResult != NULL)
         *pResult = lResult;
     return TRUE;

@@ -1,4 +1,5 @@
 #include <afxwin.h>
+#include "OwnerDrawNotify.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
@@ -66,29 +67,12 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (ReflectChildNotify(message, wParam, lParam, pResult))
         return TRUE;
     LRESULT lResult = TRUE;
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        break;
-    case WM_DELETEITEM:
-        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        break;
-    case WM_VKEYTOITEM:
+    if (message == WM_VKEYTOITEM)
         lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_CHARTOITEM:
+    else if (message == WM_CHARTOITEM)
         lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    default:
+    else if (!AfxDispatchOwnerDraw(this, message, lParam, lResult))
         return FALSE;
-    }
     if (pResult != NULL)
         *pResult = lResult;
     return TRUE;
