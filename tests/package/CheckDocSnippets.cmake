@@ -6,6 +6,7 @@
 # relative link or picture of the pages and of README.md must name a file that exists.
 #
 # cmake -DDOCS_DIR=<docs> -DREADME=<README.md> -P CheckDocSnippets.cmake
+cmake_minimum_required(VERSION 3.20)
 if(NOT DOCS_DIR OR NOT README)
   message(FATAL_ERROR "usage: cmake -DDOCS_DIR=<docs> -DREADME=<README.md> -P CheckDocSnippets.cmake")
 endif()
@@ -80,9 +81,12 @@ endfunction()
 function(check_links page)
   file(READ "${page}" text)
   get_filename_component(page_dir "${page}" DIRECTORY)
-  string(REGEX MATCHALL "\\]\\([^)# ]+[)#]" links "${text}")
+  # Square brackets would keep a list from splitting at its semicolons.
+  string(REPLACE "]" "@RB@" text "${text}")
+  string(REPLACE "[" "@LB@" text "${text}")
+  string(REGEX MATCHALL "@RB@\\([^)# ]+[)#]" links "${text}")
   foreach(link ${links})
-    string(REGEX REPLACE "^\\]\\(([^)# ]+)[)#]$" "\\1" target "${link}")
+    string(REGEX REPLACE "^@RB@\\(([^)# ]+)[)#]$" "\\1" target "${link}")
     if(target MATCHES "^[a-z]+:")
       continue()
     endif()
