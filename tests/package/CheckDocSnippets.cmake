@@ -2,13 +2,14 @@
 # code block that comes from a file with a line
 #     <!-- snippet: snippets/CXListCtrl.cpp -->
 # right before the block; the block must be a verbatim part of that file (the whole file, or
-# the lines a page picks from it). Every example file must be shown by some page, and every
-# relative link or picture of the pages and of README.md must name a file that exists.
+# the lines a page picks from it). Every example file must be shown by some page, every class
+# the library exports must have its page, and every relative link or picture of the pages and of
+# README.md must name a file that exists.
 #
-# cmake -DDOCS_DIR=<docs> -DREADME=<README.md> -P CheckDocSnippets.cmake
+# cmake -DDOCS_DIR=<docs> -DREADME=<README.md> -DHEADERS_DIR=<zaduv> -P CheckDocSnippets.cmake
 cmake_minimum_required(VERSION 3.20)
-if(NOT DOCS_DIR OR NOT README)
-  message(FATAL_ERROR "usage: cmake -DDOCS_DIR=<docs> -DREADME=<README.md> -P CheckDocSnippets.cmake")
+if(NOT DOCS_DIR OR NOT README OR NOT HEADERS_DIR)
+  message(FATAL_ERROR "usage: cmake -DDOCS_DIR=<docs> -DREADME=<README.md> -DHEADERS_DIR=<zaduv> -P CheckDocSnippets.cmake")
 endif()
 
 set(MARKER "<!-- snippet: ")
@@ -113,8 +114,21 @@ foreach(example ${examples})
   endif()
 endforeach()
 
+file(GLOB_RECURSE headers "${HEADERS_DIR}/*.h")
+set(CLASSES 0)
+foreach(header ${headers})
+  file(STRINGS "${header}" declarations REGEX "^class ZADUV_API [A-Za-z0-9_]+")
+  foreach(declaration ${declarations})
+    string(REGEX REPLACE "^class ZADUV_API ([A-Za-z0-9_]+).*" "\\1" class "${declaration}")
+    math(EXPR CLASSES "${CLASSES} + 1")
+    if(NOT EXISTS "${DOCS_DIR}/${class}.md")
+      fail("${class} is exported but docs/${class}.md does not exist")
+    endif()
+  endforeach()
+endforeach()
+
 list(LENGTH pages page_count)
 if(FAILURES GREATER 0)
   message(FATAL_ERROR "${FAILURES} documentation problems")
 endif()
-message(STATUS "documentation: ${page_count} pages, ${BLOCKS} code blocks match their files")
+message(STATUS "documentation: ${page_count} pages for ${CLASSES} exported classes, ${BLOCKS} code blocks match their files")
