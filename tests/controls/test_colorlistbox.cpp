@@ -49,12 +49,7 @@ protected:
         PumpPending();
     }
 
-    void TearDown() override
-    {
-        if (m_dialog.m_hWnd != NULL)
-            m_dialog.DestroyWindow();
-        PumpPending();
-    }
+    void TearDown() override { m_dialog.DestroyWindow(); PumpPending(); }
 
     // The record is documented to be the list box's item data.
     static const COLORLISTITEM* Record(const CColorListBox& list, int nIndex)

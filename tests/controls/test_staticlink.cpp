@@ -126,12 +126,7 @@ protected:
         PumpPending();
     }
 
-    void TearDown() override
-    {
-        if (m_dialog.m_hWnd != NULL)
-            m_dialog.DestroyWindow();
-        PumpPending();
-    }
+    void TearDown() override { m_dialog.DestroyWindow(); PumpPending(); }
 
     // A real press and release in the middle of the control, through the input queue, once
     // the pointer is seen there.
