@@ -214,7 +214,7 @@ TEST_F(PatientListTest, UnsortedKeepsTheOrderAndCompareFuncToleratesStaleIndices
     EXPECT_EQ(ItemData(), (Rows{ 0, 1, 2, 3, 4, 5, 6 }));
     m_list.m_nSortState = 1;
     const LPARAM lParamList = reinterpret_cast<LPARAM>(&m_list);
-    EXPECT_GT(CTestPatientList::CompareFunc(0, 99, lParamList), 0) << "a missing patient comes first";
+    EXPECT_GT(CTestPatientList::CompareFunc(0, 0x7FFFFFFF, lParamList), 0) << "a missing patient comes first";
     EXPECT_LT(CTestPatientList::CompareFunc(-1, 0, lParamList), 0);
 }
 
