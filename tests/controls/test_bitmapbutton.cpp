@@ -53,12 +53,7 @@ protected:
         PumpPending();
     }
 
-    void TearDown() override
-    {
-        if (m_dialog.m_hWnd != NULL)
-            m_dialog.DestroyWindow();
-        PumpPending();
-    }
+    void TearDown() override { m_dialog.DestroyWindow(); PumpPending(); }
 
     // The push-button frame as the platform draws it with these flags.
     static CCapturedImage ReferenceFrame(UINT nFlags)

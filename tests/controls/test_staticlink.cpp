@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <zaduv.h>
+#include <foundation/res/resource.h>
 
 #include "DialogTemplate.h"
 #include "MessagePump.h"
@@ -125,12 +126,7 @@ protected:
         PumpPending();
     }
 
-    void TearDown() override
-    {
-        if (m_dialog.m_hWnd != NULL)
-            m_dialog.DestroyWindow();
-        PumpPending();
-    }
+    void TearDown() override { m_dialog.DestroyWindow(); PumpPending(); }
 
     // A real press and release in the middle of the control, through the input queue, once
     // the pointer is seen there.
@@ -177,15 +173,6 @@ protected:
     CStaticLink m_link;
     CStaticLink m_other;
 };
-}
-
-TEST(StaticLinkClass, TheSharedHandCursorComesFromTheLibrary)
-{
-    CStaticLink link;
-    EXPECT_NE(nullptr, CStaticLink::g_hCursorLink) << "loaded by the first link";
-    EXPECT_EQ(::LoadCursorW(ZaDUVGetInstanceHandle(), MAKEINTRESOURCEW(101)), CStaticLink::g_hCursorLink);
-    EXPECT_TRUE(link.IsKindOf(RUNTIME_CLASS(CStatic)));
-    EXPECT_EQ(nullptr, link.Navigate()) << "no target: the shell is not asked";
 }
 
 TEST_F(StaticLinkTest, PlainTextIsUnderlinedInTheLinkColourOtherStaticsKeepTheParentsColouring)
@@ -237,6 +224,7 @@ TEST_F(StaticLinkTest, AClickOpensTheTargetThroughTheShellAndTurnsOnlyThatLinkVi
 TEST_F(StaticLinkTest, WithoutATargetTheWindowTextIsOpenedAndKept)
 {
     CStaticLink fromText;
+    EXPECT_EQ(nullptr, fromText.Navigate()) << "no target: the shell is not asked";
     ASSERT_TRUE(fromText.SubclassDlgItem(IDC_NOPREFIX, &m_dialog));
     fromText.SetWindowText(L"zaduvlinktest:fromtext");
     Click(&fromText);
@@ -265,7 +253,10 @@ TEST_F(StaticLinkTest, AnImageStaticShowsTheHandAndOpensItsTargetWhenClicked)
     CRect rect;
     image.GetWindowRect(&rect);
     SendMouse(rect.CenterPoint(), 0);
-    EXPECT_TRUE(PumpUntil([] { return ::GetCursor() == CStaticLink::g_hCursorLink; }, 3000));
+    // The library's own hand, shared by all links.
+    const HCURSOR hHand = ::LoadCursorW(ZaDUVGetInstanceHandle(), MAKEINTRESOURCEW(IDC_ZADUV_HAND));
+    ASSERT_NE(hHand, nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetCursor() == hHand; }, 3000));
     Click(&image);
     EXPECT_EQ(L"zaduvlinktest:image", m_scheme.WaitForOpened(10000));
 }

@@ -1,9 +1,7 @@
 // CDialogEx: measuring and moving the controls of real dialogs made from templates.
-#include "resource.h"
 #include <DialogTemplate.h>
 #include <gtest/gtest.h>
 #include <zaduv.h>
-#include <cmath>
 #include <initializer_list>
 
 namespace
@@ -55,15 +53,6 @@ protected:
     CDialogEx m_dlg;
     CArray<UINT, UINT> m_ids;
 };
-}
-
-TEST_F(DialogExTest, PixelsToDialogUnitsUseTheSystemBaseUnits)
-{
-    const int cxBase = LOWORD(::GetDialogBaseUnits()), cyBase = HIWORD(::GetDialogBaseUnits());
-    for (int nPixels : { cxBase, 0, 3, 7, 100, -50 })
-        EXPECT_EQ(static_cast<int>(std::lround(nPixels * 4.0 / cxBase)), m_dlg.PixelToDialogUnitsX(nPixels)) << nPixels;
-    for (int nPixels : { cyBase, 0, 3, 7, 100, -50 })
-        EXPECT_EQ(static_cast<int>(std::lround(nPixels * 8.0 / cyBase)), m_dlg.PixelToDialogUnitsY(nPixels)) << nPixels;
 }
 
 TEST_F(DialogExTest, ControlsMoveInClientCoordinatesAndTheDialogKeepsItsSize)
@@ -141,45 +130,4 @@ TEST_F(DialogExTest, AdjustButtonWidthsFitsTheWidestCaptionWithinTheRow)
     EXPECT_EQ(60, Width(IDC_SECOND));
     m_dlg.AdjustButtonWidths(Ids({ IDC_MISSING }), 10);
     m_dlg.AdjustButtonWidths(Ids({}), 10);
-}
-
-namespace
-{
-// A host's modal dialog that centres its button row while it initialises, then closes itself.
-class CExportDialog : public CDialogEx
-{
-public:
-    explicit CExportDialog(UINT nIDTemplate) : CDialogEx(nIDTemplate, NULL) {}
-    explicit CExportDialog(LPCTSTR lpszTemplateName) : CDialogEx(lpszTemplateName, NULL) {}
-
-    BOOL OnInitDialog() override
-    {
-        CDialogEx::OnInitDialog();
-        CArray<UINT, UINT> ids;
-        ids.Add(IDOK);
-        ids.Add(IDCANCEL);
-        CenterControlsHorizontal(ids, 10);
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        m_nSpare = GetControlRect(IDOK).left - (rcClient.right - GetControlRect(IDCANCEL).right);
-        m_nGap = GetControlRect(IDCANCEL).left - GetControlRect(IDOK).right;
-        PostMessage(WM_COMMAND, IDOK);
-        return TRUE;
-    }
-
-    int m_nSpare = -1000, m_nGap = -1000;
-};
-}
-
-TEST(DialogExModal, FromATemplateIdOrNameWithTheLibrarysSkin)
-{
-    CExportDialog byId(IDD_EXPORT);
-    CExportDialog byName(L"EXPORTDLG");
-    for (CExportDialog* pDlg : { &byId, &byName })
-    {
-        EXPECT_EQ(2, pDlg->GetSkinFlags());
-        EXPECT_EQ(IDOK, pDlg->DoModal());
-        EXPECT_EQ(10, pDlg->m_nGap);
-        EXPECT_LE(std::abs(pDlg->m_nSpare), 1) << "the row stands in the middle";
-    }
 }

@@ -110,7 +110,6 @@ TEST(DlgDefaultButton, ModalDialogFromAResourceFindsItsDefaultButton)
 {
     ::SetCursorPos(ptAway.x, ptAway.y);
     CConfirmDialog dlg(IDOK, IDD_EXPORT);
-    EXPECT_EQ(2, dlg.GetSkinFlags());
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(dlg.m_ptCentre, dlg.m_ptSeen);
 }

@@ -108,14 +108,5 @@ TEST_P(ResizablePlacementTest, MalformedLinesLeaveTheTemplatePlacement)
         EXPECT_EQ(CRect(100, 80, 740, 560), OpenedWith(lpszLine)) << std::string(lpszLine, lpszLine + std::min(40, ::lstrlenW(lpszLine)));
 }
 
-// A screen that was unplugged: Windows documents that SetWindowPlacement moves a window that
-// would be off every screen back into view, and Wine 8 does the same.
-TEST_P(ResizablePlacementTest, APlacementOffEveryMonitorIsBroughtBackIntoView)
-{
-    CRect rect = OpenedWith(L"-5000,-4000,-4600,-3700,1,0");
-    EXPECT_EQ(CSize(400, 300), rect.Size());
-    EXPECT_NE(nullptr, ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) << "on a monitor";
-}
-
 INSTANTIATE_TEST_SUITE_P(Stores, ResizablePlacementTest, ::testing::Values(false, true),
     [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Registry" : "IniFile"; });

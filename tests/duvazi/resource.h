@@ -2,10 +2,7 @@
 #define DUVAZI_TESTS_RESOURCE_H
 // Resources of the duvazi test executable.
 
-// Toolbar layout and its bitmap strip (three images).
-#define IDR_TESTBAR         300
-
-// Commands of the toolbar's buttons.
+// Commands of the skinned toolbar's buttons.
 #define ID_TEST_OPEN        101
 #define ID_TEST_SAVE        102
 #define ID_TEST_PRINT       103

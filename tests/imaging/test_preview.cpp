@@ -28,12 +28,7 @@ protected:
         ASSERT_TRUE(m_dialog.CreateHost(cx, cy));
         m_dialog.m_preview.SetFont(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))));
     }
-    void TearDown() override
-    {
-        if (m_dialog.m_hWnd != NULL)
-            m_dialog.DestroyWindow();
-        PumpPending();
-    }
+    void TearDown() override { m_dialog.DestroyWindow(); PumpPending(); }
 
     std::wstring Solid(LPCWSTR lpszName, int cx, int cy)
     {

@@ -41,11 +41,7 @@ class PreviewFuzzTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dialog.CreateHost(120, 90)); }
-    void TearDown() override
-    {
-        m_dialog.DestroyWindow();
-        PumpPending();
-    }
+    void TearDown() override { m_dialog.DestroyWindow(); PumpPending(); }
 
     // The result matches what is held, and the file is free again. Wine difference: when one
     // of Wine's decoders (BMP, TIFF) rejects a file after reading its header,

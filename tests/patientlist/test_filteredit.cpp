@@ -82,12 +82,7 @@ protected:
         m_edit.AddListener(&m_listener);
     }
 
-    void TearDown() override
-    {
-        if (m_dialog.m_hWnd != NULL)
-            m_dialog.DestroyWindow();
-        PumpPending();
-    }
+    void TearDown() override { m_dialog.DestroyWindow(); PumpPending(); }
 
     CFilterHostDialog m_dialog;
     CFilterEdit m_edit;

@@ -31,9 +31,6 @@ template <class THeader>
 class CProbe : public THeader
 {
 public:
-    CSize GetImageSize() const { return this->m_sizeImage; }
-    const AFX_MSGMAP* GetMap() const { return this->GetMessageMap(); }
-    static const AFX_MSGMAP* GetWindowMap() { return CWnd::GetThisMessageMap(); }
 };
 
 template <class THeader>
@@ -201,33 +198,6 @@ typedef ::testing::Types<CSortedHeaderCtrl, CXSortedHeaderCtrl> SortedHeaderType
 TYPED_TEST_SUITE(SortedHeader, SortedHeaderTypes);
 }
 
-TYPED_TEST(SortedHeader, StartsUnsortedAndLeavesColumnsMessagesAndImagesToThePlatform)
-{
-    EXPECT_EQ(TypeParam::NOT_SORTED, -1);
-    EXPECT_EQ(this->m_header.GetSortedColumn(), TypeParam::NOT_SORTED);
-    EXPECT_NE(this->m_header.IsAscSorted(), 0);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(this->Format(i) & HDF_OWNERDRAW, 0) << "column " << i;
-    // The platform paints the columns, edges and all: the class's face-only drawing does not.
-    CCapturedImage image = CaptureClient(&this->m_header);
-    const CRect rcItem = this->ItemRect(0);
-    EXPECT_NE(image.Pixel(rcItem.right - 1, rcItem.top + 1), this->m_crFace) << SaveFailureArtifact(image);
-
-    const AFX_MSGMAP* pMap = this->m_header.GetMap();
-    ASSERT_NE(pMap, nullptr);
-    EXPECT_EQ(pMap->lpEntries[0].nSig, static_cast<UINT_PTR>(AfxSig_end));
-    EXPECT_EQ(pMap->pfnGetBaseMap(), this->m_header.GetWindowMap());
-    CImageList images;
-    ASSERT_TRUE(images.Create(20, 18, ILC_COLOR24, 1, 0));
-    CBitmap bitmap;
-    bitmap.Attach(MakeSolidBitmap(20, 18, RGB(0, 200, 0)));
-    images.Add(&bitmap, static_cast<CBitmap*>(NULL));
-    this->m_header.SetImageList(&images);
-    EXPECT_EQ(this->m_header.GetImageList()->GetSafeHandle(), images.GetSafeHandle());
-    EXPECT_EQ(this->m_header.GetImageSize(), CSize(0, 0));
-    this->m_header.SetImageList(NULL);
-}
-
 TYPED_TEST(SortedHeader, SetSortImageReturnsThePreviousColumnAndOwnerDrawsOnlySortColumns)
 {
     auto& header = this->m_header;
@@ -235,6 +205,12 @@ TYPED_TEST(SortedHeader, SetSortImageReturnsThePreviousColumnAndOwnerDrawsOnlySo
         return std::vector<int>({ this->Format(0) & HDF_OWNERDRAW, this->Format(1) & HDF_OWNERDRAW,
             this->Format(2) & HDF_OWNERDRAW });
     };
+    EXPECT_EQ(header.GetSortedColumn(), TypeParam::NOT_SORTED);
+    EXPECT_NE(header.IsAscSorted(), 0);
+    EXPECT_EQ(ownerDrawn(), std::vector<int>({ 0, 0, 0 }));
+    // The platform paints the columns, edges and all: the class's face-only drawing does not.
+    const CRect rcFirst = this->ItemRect(0);
+    EXPECT_NE(CaptureClient(&header).Pixel(rcFirst.right - 1, rcFirst.top + 1), this->m_crFace);
     EXPECT_EQ(header.SetSortImage(1, TRUE), -1);
     EXPECT_EQ(header.GetSortedColumn(), 1);
     EXPECT_EQ(ownerDrawn(), std::vector<int>({ 0, HDF_OWNERDRAW, 0 }));
@@ -254,60 +230,57 @@ TYPED_TEST(SortedHeader, SetSortImageReturnsThePreviousColumnAndOwnerDrawsOnlySo
     EXPECT_EQ(this->Format(0) & HDF_OWNERDRAW, 0);
 }
 
+// The caption keeps to the room left of the triangle, cut with an ellipsis when long; nothing
+// but the triangle is in the room, and a larger font grows both.
 TYPED_TEST(SortedHeader, TriangleInBothDirectionsAndTheCaptionInTheRoomLeftOfIt)
 {
-    const CSize size = this->HeaderSize();
+    CFont fontLarge;
+    ASSERT_TRUE(CreateCrispFont(fontLarge, 22));
     const struct
     {
         int nColumn;
         LPCTSTR lpszCaption;
         UINT nAlign;
-    } cases[] = { { 0, _T("Name"), DT_LEFT }, { 1, _T("Date"), DT_CENTER }, { 2, _T("Size"), DT_RIGHT } };
+        CFont* pFont;
+    } cases[] = { { 0, _T("Name"), DT_LEFT, &this->m_font },
+        { 1, _T("Date of the most recent examination"), DT_CENTER, &this->m_font },
+        { 2, _T("Size"), DT_RIGHT, &this->m_font }, { 2, _T("Size"), DT_RIGHT, &fontLarge } };
+    const int oSmall = this->Offset();
     for (const auto& c : cases)
     {
+        this->m_list.SetFont(c.pFont);
+        this->SetCaption(c.nColumn, c.lpszCaption);
         for (BOOL bAsc : { TRUE, FALSE })
         {
-            SCOPED_TRACE(testing::Message() << "column " << c.nColumn << (bAsc ? " ascending" : " descending"));
+            SCOPED_TRACE(testing::Message() << "column " << c.nColumn << (bAsc ? " ascending" : " descending")
+                                            << ", offset " << this->Offset());
             this->m_header.SetSortImage(c.nColumn, bAsc);
             CCapturedImage image = CaptureClient(&this->m_header);
             const CRect rcItem = this->ItemRect(c.nColumn);
             this->ExpectTriangle(image, rcItem, bAsc);
             this->ExpectFaceAround(image, rcItem);
             const CRect rectCaption = this->CaptionArea(rcItem);
-            EXPECT_SAME_INK(image, this->ReferenceCaption(size, c.lpszCaption, rcItem, c.nAlign, TestFixture::kRoom,
-                FALSE), rectCaption, this->m_crFace);
+            EXPECT_SAME_INK(image, this->ReferenceCaption(this->HeaderSize(), c.lpszCaption, rcItem, c.nAlign,
+                TestFixture::kRoom, FALSE), rectCaption, this->m_crFace);
             EXPECT_GT(InkBox(image, rectCaption, this->m_crFace).Width(), 0);
+            const CRect rectRoom(rectCaption.right, rcItem.top, rcItem.right, rcItem.bottom);
+            EXPECT_EQ(image.CountColor(rectRoom, this->m_crFace) + image.CountColor(rectRoom, this->m_crLight)
+                + image.CountColor(rectRoom, this->m_crShadow), rectRoom.Width() * rectRoom.Height())
+                << SaveFailureArtifact(image);
         }
     }
+    EXPECT_GT(this->Offset(), oSmall);
+    this->m_list.SetFont(&this->m_font);
     // The room is exactly 3 (or 4) offsets: with one offset more or less a right-aligned caption
     // would stand elsewhere. Glyph bearings differ between fonts, so compare with drawn text.
     const CRect rcItem = this->ItemRect(2);
     for (int nRoom : { TestFixture::kRoom - 1, TestFixture::kRoom + 1 })
     {
         SCOPED_TRACE(testing::Message() << "room of " << nRoom << " offsets");
-        CCapturedImage other = this->ReferenceCaption(size, _T("Size"), rcItem, DT_RIGHT, nRoom, FALSE);
+        CCapturedImage other = this->ReferenceCaption(this->HeaderSize(), _T("Size"), rcItem, DT_RIGHT, nRoom, FALSE);
         EXPECT_GT(CountInkDifferences(CaptureClient(&this->m_header), other, this->CaptionArea(rcItem),
             this->m_crFace), 0);
     }
-}
-
-TYPED_TEST(SortedHeader, LargerFontGrowsTheTriangleAndItsRoom)
-{
-    const int oSmall = this->Offset();
-    CFont fontLarge;
-    ASSERT_TRUE(CreateCrispFont(fontLarge, 22));
-    this->m_list.SetFont(&fontLarge);
-    EXPECT_GT(this->Offset(), oSmall);
-    for (BOOL bAsc : { TRUE, FALSE })
-    {
-        this->m_header.SetSortImage(2, bAsc);
-        CCapturedImage image = CaptureClient(&this->m_header);
-        const CRect rcItem = this->ItemRect(2);
-        this->ExpectTriangle(image, rcItem, bAsc);
-        EXPECT_SAME_INK(image, this->ReferenceCaption(this->HeaderSize(), _T("Size"), rcItem, DT_RIGHT,
-            TestFixture::kRoom, FALSE), this->CaptionArea(rcItem), this->m_crFace);
-    }
-    this->m_list.SetFont(&this->m_font);
 }
 
 // The column that sorted last stays owner-drawn: without a triangle its caption reaches to one
@@ -329,27 +302,10 @@ TYPED_TEST(SortedHeader, NotSortedLeavesTheOldColumnOwnerDrawnWithoutATriangle)
     this->ExpectTriangle(CaptureClient(&this->m_header), this->ItemRect(0), TRUE);
 }
 
-TYPED_TEST(SortedHeader, LongCaptionIsCutWithAnEllipsisBeforeTheTriangle)
-{
-    LPCTSTR lpszLong = _T("Date of the most recent examination");
-    this->SetCaption(1, lpszLong);
-    this->m_header.SetSortImage(1, FALSE);
-    CCapturedImage image = CaptureClient(&this->m_header);
-    const CRect rcItem = this->ItemRect(1);
-    this->ExpectTriangle(image, rcItem, FALSE);
-    EXPECT_SAME_INK(image, this->ReferenceCaption(this->HeaderSize(), lpszLong, rcItem, DT_CENTER,
-        TestFixture::kRoom, FALSE), this->CaptionArea(rcItem), this->m_crFace);
-    // Nothing but the triangle in the room.
-    const CRect rectRoom(this->CaptionArea(rcItem).right, rcItem.top, rcItem.right, rcItem.bottom);
-    EXPECT_EQ(image.CountColor(rectRoom, this->m_crFace) + image.CountColor(rectRoom, this->m_crLight)
-        + image.CountColor(rectRoom, this->m_crShadow), rectRoom.Width() * rectRoom.Height())
-        << SaveFailureArtifact(image);
-}
-
-// The label moves right by 1 and its top down by 2 (its right edge follows by 1); the caption
-// is centred vertically in that label. Only the pressed state moves it, and the triangle's top
+// The label moves right by 1 and its top down by 2 (its right edge follows by 1) while the
+// sort column is pressed; a focused selected item draws as released, and the triangle's top
 // stays o - 1 from the context's top wherever the item is drawn.
-TYPED_TEST(SortedHeader, PressedStateShiftsOnlyTheCaption)
+TYPED_TEST(SortedHeader, PressingTheSortColumnShiftsOnlyTheCaption)
 {
     this->m_header.SetSortImage(1, TRUE);
     const CSize size = this->HeaderSize();
@@ -360,23 +316,27 @@ TYPED_TEST(SortedHeader, PressedStateShiftsOnlyTheCaption)
     CCapturedImage referencePressed = this->ReferenceCaption(size, _T("Date"), rcItem, DT_CENTER,
         TestFixture::kRoom, TRUE);
     ASSERT_GT(CountInkDifferences(referenceNormal, referencePressed, rectCaption, this->m_crFace), 0);
+    const LPARAM lParamPoint = MAKELPARAM(rcItem.CenterPoint().x, rcItem.CenterPoint().y);
+    this->m_header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParamPoint);
+    CCapturedImage pressed = CaptureClient(&this->m_header);
+    this->m_header.SendMessage(WM_LBUTTONUP, 0, lParamPoint);
+    PumpPending();
+    CCapturedImage focused = this->DrawThroughList(1, ODS_SELECTED | ODS_FOCUS, size, rcItem);
+    EXPECT_UNIFORM(focused, CRect(0, 0, rcItem.left, size.cy), RGB(1, 2, 3));
+    EXPECT_UNIFORM(focused, CRect(rcItem.right, 0, size.cx, size.cy), RGB(1, 2, 3));
     const struct
     {
-        UINT nState;
+        const CCapturedImage* pImage;
         const CCapturedImage* pReference;
-    } cases[] = { { 0, &referenceNormal }, { ODS_SELECTED, &referencePressed },
-        { ODS_SELECTED | ODS_FOCUS, &referenceNormal } };
+    } cases[] = { { &pressed, &referencePressed }, { &focused, &referenceNormal } };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.nState);
-        CCapturedImage image = this->DrawThroughList(1, c.nState, size, rcItem);
-        EXPECT_SAME_INK(image, *c.pReference, rectCaption, this->m_crFace);
-        this->ExpectTriangle(image, rcItem, TRUE);
-        this->ExpectFaceAround(image, rcItem);
-        // The whole item was filled, nothing beside it touched.
-        EXPECT_UNIFORM(image, CRect(0, 0, rcItem.left, size.cy), RGB(1, 2, 3));
-        EXPECT_UNIFORM(image, CRect(rcItem.right, 0, size.cx, size.cy), RGB(1, 2, 3));
+        EXPECT_SAME_INK(*c.pImage, *c.pReference, rectCaption, this->m_crFace);
+        this->ExpectTriangle(*c.pImage, rcItem, TRUE);
+        this->ExpectFaceAround(*c.pImage, rcItem);
     }
+    EXPECT_SAME_INK(CaptureClient(&this->m_header), referenceNormal, rectCaption, this->m_crFace);
+
     const int o = this->Offset();
     CRect rcLower = this->ItemRect(0);
     rcLower.OffsetRect(0, 10);
@@ -384,24 +344,4 @@ TYPED_TEST(SortedHeader, PressedStateShiftsOnlyTheCaption)
     CCapturedImage image = this->DrawThroughList(0, 0, CSize(size.cx, size.cy + 10), rcLower);
     EXPECT_PIXEL(image, rcLower.right - 3 * o / 2, o - 1, this->m_crLight);
     EXPECT_PIXEL(image, rcLower.right - 2 * o - 1, rcLower.bottom - o, this->m_crShadow);
-}
-
-TYPED_TEST(SortedHeader, RealPressOfTheSortColumnShiftsItsCaption)
-{
-    this->m_header.SetSortImage(1, TRUE);
-    const CSize size = this->HeaderSize();
-    const CRect rcItem = this->ItemRect(1);
-    const CRect rectCaption(rcItem.left, rcItem.top, this->CaptionArea(rcItem).right + 1, rcItem.bottom);
-    const LPARAM lParamPoint = MAKELPARAM(rcItem.CenterPoint().x, rcItem.CenterPoint().y);
-    this->m_header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParamPoint);
-    CCapturedImage pressed = CaptureClient(&this->m_header);
-    this->m_header.SendMessage(WM_LBUTTONUP, 0, lParamPoint);
-    PumpPending();
-    CCapturedImage released = CaptureClient(&this->m_header);
-    EXPECT_SAME_INK(pressed, this->ReferenceCaption(size, _T("Date"), rcItem, DT_CENTER, TestFixture::kRoom, TRUE),
-        rectCaption, this->m_crFace);
-    EXPECT_SAME_INK(released, this->ReferenceCaption(size, _T("Date"), rcItem, DT_CENTER, TestFixture::kRoom, FALSE),
-        rectCaption, this->m_crFace);
-    this->ExpectTriangle(pressed, rcItem, TRUE);
-    this->ExpectTriangle(released, rcItem, TRUE);
 }

@@ -305,12 +305,6 @@ HWND ShownTip()
 
 TEST_F(XListInteraction, HoverShowsTheCellsTipInTheToolTipWindowLineByLine)
 {
-    TOOLINFO ti = { sizeof(ti) };
-    EXPECT_EQ(List().OnToolHitTest(CellCenter(List(), 2, 3), &ti), 2004);
-    EXPECT_EQ(ti.uId, 2004u);
-    EXPECT_EQ(ti.lpszText, LPSTR_TEXTCALLBACK);
-    EXPECT_EQ(List().OnToolHitTest(CPoint(5, CellCenter(List(), 3, 0).y + 40), &ti), -1);
-
     const struct
     {
         int nItem;

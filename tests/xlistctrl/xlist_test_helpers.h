@@ -23,22 +23,13 @@ class CProbeXList : public CXListCtrl
 public:
     using CXListCtrl::GetCell;
     using CXListCtrl::m_pComboList;
-    using CXListCtrl::m_rcComboButton;
-    using CXListCtrl::m_rcComboList;
-    using CXListCtrl::m_bComboButtonClicked;
-    using CXListCtrl::m_crWindow;
-    using CXListCtrl::m_crWindowText;
-    using CXListCtrl::DrawImage;
 
     // Each committed choice as (item, column, selection), in order.
     std::vector<std::vector<int>> m_changes;
-    std::function<void()> m_fnOnChange;
 
     virtual void ComboboxItemChanged(int nItem, int nSubItem, int nComboSel)
     {
         m_changes.push_back({ nItem, nSubItem, nComboSel });
-        if (m_fnOnChange)
-            m_fnOnChange();
     }
 };
 
@@ -64,7 +55,6 @@ protected:
 class CXListHost
 {
 public:
-    CXListHost() {}
     // The list fills the host's client area but for a margin of 10 pixels.
     BOOL Create(const std::vector<SColumn>& columns, BOOL bVisible = TRUE,
         DWORD dwListStyle = LVS_REPORT | LVS_SHOWSELALWAYS, int cx = 420, int cy = 220);
