@@ -59,8 +59,7 @@ TEST_F(GdiTest, SelectObjectAnswersThePreviousObjectAndRestoresIt)
     CPen penBlue(PS_SOLID, 1, kBlue);
     HGDIOBJ hStockPen = ::GetCurrentObject(m_dc.m_hDC, OBJ_PEN);
     CPen* pOldPen = m_dc.SelectObject(&penRed);
-    ASSERT_NE(pOldPen, nullptr);
-    EXPECT_EQ(hStockPen, pOldPen->m_hObject);
+    ASSERT_EQ(hStockPen, pOldPen->GetSafeHandle());
     EXPECT_EQ(&penRed, m_dc.SelectObject(&penBlue));     // the attached object itself, not a copy
     EXPECT_EQ(&penBlue, m_dc.GetCurrentPen());
     m_dc.MoveTo(0, 5);
@@ -71,8 +70,7 @@ TEST_F(GdiTest, SelectObjectAnswersThePreviousObjectAndRestoresIt)
 
     HGDIOBJ hBrush = ::GetCurrentObject(m_dc.m_hDC, OBJ_BRUSH);
     CGdiObject* pOldStock = m_dc.SelectStockObject(NULL_BRUSH);
-    ASSERT_NE(pOldStock, nullptr);
-    EXPECT_EQ(hBrush, pOldStock->m_hObject);
+    ASSERT_EQ(hBrush, pOldStock->GetSafeHandle());
     EXPECT_EQ(::GetStockObject(NULL_BRUSH), ::GetCurrentObject(m_dc.m_hDC, OBJ_BRUSH));
     m_dc.SelectObject(pOldStock);
 }
@@ -93,8 +91,7 @@ TEST_F(GdiTest, SeparateAttributeHandleReceivesStateButNoDrawing)
         EXPECT_EQ(kBlue, ::GetBkColor(m_dc.m_hDC));
         ::SelectObject(hAttrib, ::GetStockObject(WHITE_PEN));
         CPen* pOldPen = dc.SelectObject(&pen);
-        ASSERT_NE(pOldPen, nullptr);
-        EXPECT_EQ(::GetStockObject(WHITE_PEN), pOldPen->m_hObject);
+        ASSERT_EQ(::GetStockObject(WHITE_PEN), pOldPen->GetSafeHandle());
         EXPECT_EQ(pen.m_hObject, ::GetCurrentObject(m_dc.m_hDC, OBJ_PEN));
         EXPECT_EQ(pen.m_hObject, ::GetCurrentObject(hAttrib, OBJ_PEN));
         dc.MoveTo(2, 40);
@@ -154,7 +151,6 @@ TEST_F(GdiTest, HandleMapsHoldTemporariesAndOwnersReleaseOnlyWhatTheyOwn)
     EXPECT_EQ(&pen, CGdiObject::FromHandle(pen.m_hObject));
     HBRUSH hBrush = ::CreateSolidBrush(kBlue);
     CBrush* pTemp = CBrush::FromHandle(hBrush);
-    ASSERT_NE(pTemp, nullptr);
     EXPECT_EQ(pTemp, afxMapHGDIOBJ()->LookupTemporary(hBrush));
     AfxDeleteTempMaps();
     EXPECT_EQ(nullptr, afxMapHGDIOBJ()->LookupTemporary(hBrush));
@@ -164,9 +160,7 @@ TEST_F(GdiTest, HandleMapsHoldTemporariesAndOwnersReleaseOnlyWhatTheyOwn)
     EXPECT_TRUE(::DeleteObject(hBrush));
 
     HDC hDC = ::CreateCompatibleDC(m_dc.m_hDC);
-    CDC* pTempDC = CDC::FromHandle(hDC);
-    ASSERT_NE(pTempDC, nullptr);
-    EXPECT_EQ(hDC, pTempDC->m_hAttribDC);
+    EXPECT_EQ(hDC, CDC::FromHandle(hDC)->m_hAttribDC);
     EXPECT_EQ(&m_dc, CDC::FromHandle(m_dc.m_hDC));
     AfxDeleteTempMaps();
     EXPECT_EQ(nullptr, afxMapHDC()->LookupTemporary(hDC));
