@@ -53,35 +53,15 @@ TEST_F(GdiTest, FillSolidRectAndDraw3dRectPaintExactlyTheirPixels)
     EXPECT_UNIFORM(image, CRect(40, 50, 45, 53), kGreen);
 }
 
-TEST_F(GdiTest, SelectObjectAnswersThePreviousObjectAndRestoresIt)
-{
-    CPen penRed(PS_SOLID, 1, kRed);
-    CPen penBlue(PS_SOLID, 1, kBlue);
-    HGDIOBJ hStockPen = ::GetCurrentObject(m_dc.m_hDC, OBJ_PEN);
-    CPen* pOldPen = m_dc.SelectObject(&penRed);
-    ASSERT_EQ(hStockPen, pOldPen->GetSafeHandle());
-    EXPECT_EQ(&penRed, m_dc.SelectObject(&penBlue));     // the attached object itself, not a copy
-    EXPECT_EQ(&penBlue, m_dc.GetCurrentPen());
-    m_dc.MoveTo(0, 5);
-    m_dc.LineTo(kSize, 5);
-    EXPECT_PIXEL(Capture(), 30, 5, kBlue);
-    EXPECT_EQ(&penBlue, m_dc.SelectObject(pOldPen));
-    EXPECT_EQ(hStockPen, ::GetCurrentObject(m_dc.m_hDC, OBJ_PEN));
-
-    HGDIOBJ hBrush = ::GetCurrentObject(m_dc.m_hDC, OBJ_BRUSH);
-    CGdiObject* pOldStock = m_dc.SelectStockObject(NULL_BRUSH);
-    ASSERT_EQ(hBrush, pOldStock->GetSafeHandle());
-    EXPECT_EQ(::GetStockObject(NULL_BRUSH), ::GetCurrentObject(m_dc.m_hDC, OBJ_BRUSH));
-    m_dc.SelectObject(pOldStock);
-}
-
-// With separate handles, state goes to both, drawing to the output handle only and queries
-// and the answers of setters come from the attribute handle.
-TEST_F(GdiTest, SeparateAttributeHandleReceivesStateButNoDrawing)
+// With separate handles, state goes to both, drawing to the output handle only, and queries and
+// the answers of setters come from the attribute handle; a selection answers the object that
+// was selected before, itself when it has one, and is undone by selecting that back.
+TEST_F(GdiTest, SelectionAndStateReachBothHandlesAndDrawingTheOutput)
 {
     HDC hAttrib = ::CreateCompatibleDC(m_dc.m_hDC);
     ASSERT_NE(hAttrib, nullptr);
-    CPen pen(PS_SOLID, 1, kRed);
+    CPen penRed(PS_SOLID, 1, kRed);
+    CPen penBlue(PS_SOLID, 1, kBlue);
     {
         CDC dc;
         dc.SetOutputDC(m_dc.m_hDC);
@@ -90,14 +70,21 @@ TEST_F(GdiTest, SeparateAttributeHandleReceivesStateButNoDrawing)
         EXPECT_EQ(kGreen, dc.SetBkColor(kBlue));
         EXPECT_EQ(kBlue, ::GetBkColor(m_dc.m_hDC));
         ::SelectObject(hAttrib, ::GetStockObject(WHITE_PEN));
-        CPen* pOldPen = dc.SelectObject(&pen);
+        CPen* pOldPen = dc.SelectObject(&penRed);
         ASSERT_EQ(::GetStockObject(WHITE_PEN), pOldPen->GetSafeHandle());
-        EXPECT_EQ(pen.m_hObject, ::GetCurrentObject(m_dc.m_hDC, OBJ_PEN));
-        EXPECT_EQ(pen.m_hObject, ::GetCurrentObject(hAttrib, OBJ_PEN));
+        EXPECT_EQ(&penRed, dc.SelectObject(&penBlue));
+        EXPECT_EQ(&penBlue, dc.GetCurrentPen());
+        EXPECT_EQ(penBlue.m_hObject, ::GetCurrentObject(m_dc.m_hDC, OBJ_PEN));
         dc.MoveTo(2, 40);
         dc.LineTo(40, 40);
-        EXPECT_PIXEL(Capture(), 20, 40, kRed);
-        dc.SelectObject(pOldPen);
+        EXPECT_PIXEL(Capture(), 20, 40, kBlue);
+        EXPECT_EQ(&penBlue, dc.SelectObject(pOldPen));
+        EXPECT_EQ(::GetStockObject(WHITE_PEN), ::GetCurrentObject(hAttrib, OBJ_PEN));
+        HGDIOBJ hBrush = ::GetCurrentObject(hAttrib, OBJ_BRUSH);
+        CGdiObject* pOldStock = dc.SelectStockObject(NULL_BRUSH);
+        ASSERT_EQ(hBrush, pOldStock->GetSafeHandle());
+        EXPECT_EQ(::GetStockObject(NULL_BRUSH), ::GetCurrentObject(m_dc.m_hDC, OBJ_BRUSH));
+        dc.SelectObject(pOldStock);
         dc.ReleaseOutputDC();
         dc.ReleaseAttribDC();
     }
@@ -165,13 +152,6 @@ TEST_F(GdiTest, HandleMapsHoldTemporariesAndOwnersReleaseOnlyWhatTheyOwn)
     AfxDeleteTempMaps();
     EXPECT_EQ(nullptr, afxMapHDC()->LookupTemporary(hDC));
     EXPECT_TRUE(::DeleteDC(hDC));
-
-    HIMAGELIST hRaw = ImageList_Create(8, 8, ILC_COLOR24, 1, 1);
-    ASSERT_NE(nullptr, CImageList::FromHandle(hRaw));
-    EXPECT_EQ(nullptr, CImageList::FromHandlePermanent(hRaw));
-    AfxDeleteTempMaps();
-    EXPECT_EQ(nullptr, afxMapHIMAGELIST()->LookupTemporary(hRaw));
-    EXPECT_TRUE(ImageList_Destroy(hRaw));
 
     HPEN hPen = ::CreatePen(PS_SOLID, 1, kRed);
     {

@@ -66,37 +66,17 @@ CString ShownTipText()
 }
 }
 
-TEST(ToolTipsHost, HoveringADialogButtonShowsTheTipItsHandlerGives)
+TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGives)
 {
     CDialogTemplate t = MakeToolDialog();
     CTipDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
-    dlg.EnableToolTips(TRUE);
-    CWnd* pScan = dlg.GetDlgItem(IDC_SCAN);
-    CRect rcScan;
-    pScan->GetWindowRect(&rcScan);
-    ::SetCursorPos(rcScan.CenterPoint().x, rcScan.CenterPoint().y);
-    // The pump's PreTranslateMessage shows the moves to the tool-tip filter; the tip appears
-    // once the mouse has rested for the initial delay.
-    for (int i = 0; i < 3; ++i)
-        pScan->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcScan.Width() / 2, rcScan.Height() / 2));
-    zaduv_test::PumpUntil([&] { return ShownTipText() == L"Starts the scan"; }, 4000);
-    EXPECT_EQ(CString(L"Starts the scan"), ShownTipText());
-    EXPECT_EQ(static_cast<int>(IDC_SCAN), dlg.m_nAskedId);
-    dlg.EnableToolTips(FALSE);
-}
-
-TEST(ToolTipsHost, ControlsUnderThePointAreToolsByWindowHandle)
-{
-    CDialogTemplate t = MakeToolDialog();
-    CDialog dlg;
-    ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
     const struct { UINT nID; bool bHide; int nExpected; UINT uFlags; } cases[] = {
-        { IDC_SCAN, false, IDC_SCAN, TTF_IDISHWND },
-        { IDC_ARCHIVE, false, IDC_ARCHIVE, TTF_IDISHWND },   // disabled, still a tool
-        { IDC_NOTE, false, IDC_NOTE, TTF_IDISHWND | TTF_NOTBUTTON | TTF_CENTERTIP },
         { 0xFFFF, false, -1, 0 },                            // a label is no tool
         { IDC_SCAN, true, -1, 0 },                           // nor is a hidden control
+        { IDC_ARCHIVE, false, IDC_ARCHIVE, TTF_IDISHWND },   // disabled, still a tool
+        { IDC_NOTE, false, IDC_NOTE, TTF_IDISHWND | TTF_NOTBUTTON | TTF_CENTERTIP },
+        { IDC_SCAN, false, IDC_SCAN, TTF_IDISHWND },
     };
     for (const auto& c : cases)
     {
@@ -116,6 +96,20 @@ TEST(ToolTipsHost, ControlsUnderThePointAreToolsByWindowHandle)
             EXPECT_EQ(LPSTR_TEXTCALLBACK, ti.lpszText);
         }
     }
+
+    dlg.EnableToolTips(TRUE);
+    CWnd* pScan = dlg.GetDlgItem(IDC_SCAN);
+    CRect rcScan;
+    pScan->GetWindowRect(&rcScan);
+    ::SetCursorPos(rcScan.CenterPoint().x, rcScan.CenterPoint().y);
+    // The pump's PreTranslateMessage shows the moves to the tool-tip filter; the tip appears
+    // once the mouse has rested for the initial delay.
+    for (int i = 0; i < 3; ++i)
+        pScan->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcScan.Width() / 2, rcScan.Height() / 2));
+    zaduv_test::PumpUntil([&] { return ShownTipText() == L"Starts the scan"; }, 4000);
+    EXPECT_EQ(CString(L"Starts the scan"), ShownTipText());
+    EXPECT_EQ(static_cast<int>(IDC_SCAN), dlg.m_nAskedId);
+    dlg.EnableToolTips(FALSE);
 }
 
 namespace
