@@ -123,7 +123,8 @@ TEST(DialogModalLoop, IdleKicksTheDialogAndTellsTheOwner)
         CHookedDialog dlg;
         dlg.InitModalIndirect(t, &host);
         BOOL bVisibleAtInit = TRUE, bVisibleAtFirstKick = FALSE;
-        dlg.m_fnInit = [&](CHookedDialog& d) { bVisibleAtInit = d.IsWindowVisible(); };
+        HWND hWndDlg = NULL;
+        dlg.m_fnInit = [&](CHookedDialog& d) { bVisibleAtInit = d.IsWindowVisible(); hWndDlg = d.m_hWnd; };
         // Asks for more idle time twice, then ends: the count runs 0, 1, 2 without a message between.
         dlg.m_fnKickIdle = [&](CHookedDialog& d, LPARAM nCount) {
             bVisibleAtFirstKick = bVisibleAtFirstKick || (d.m_kicks.size() == 1 && d.IsWindowVisible());
@@ -135,18 +136,18 @@ TEST(DialogModalLoop, IdleKicksTheDialogAndTellsTheOwner)
         EXPECT_EQ(IDOK, dlg.DoModal());
         EXPECT_FALSE(bVisibleAtInit);
         EXPECT_TRUE(bVisibleAtFirstKick) << "shown when the queue first went idle";
-        const size_t n = dlg.m_kicks.size();
-        ASSERT_GE(n, 3u);
-        for (size_t i = 0; i < n; ++i)
-            EXPECT_EQ(static_cast<WPARAM>(MSGF_DIALOGBOX), dlg.m_kicks[i].wParam);
-        EXPECT_EQ((std::vector<LPARAM>{ 0, 1, 2 }),
-            (std::vector<LPARAM>{ dlg.m_kicks[n - 3].lParam, dlg.m_kicks[n - 2].lParam, dlg.m_kicks[n - 1].lParam }));
+        std::vector<LPARAM> counts;
+        for (const MSG& kick : dlg.m_kicks)
+        {
+            EXPECT_EQ(static_cast<WPARAM>(MSGF_DIALOGBOX), kick.wParam);
+            counts.push_back(kick.lParam);
+        }
+        ASSERT_GE(counts.size(), 3u);
+        EXPECT_EQ((std::vector<LPARAM>{ 0, 1, 2 }), std::vector<LPARAM>(counts.end() - 3, counts.end()));
         for (const zaduv_test::SRecordedMessage& m : recorder.GetMessages())
-            EXPECT_EQ(static_cast<WPARAM>(MSGF_DIALOGBOX), m.wParam);
-        if (dwStyle == 0)
-            EXPECT_GE(recorder.Count(WM_ENTERIDLE), 1);
-        else
-            EXPECT_EQ(0, recorder.Count(WM_ENTERIDLE)) << "DS_NOIDLEMSG";
+            EXPECT_EQ(std::make_pair(static_cast<WPARAM>(MSGF_DIALOGBOX), reinterpret_cast<LPARAM>(hWndDlg)),
+                std::make_pair(m.wParam, m.lParam));
+        EXPECT_EQ(dwStyle == 0, recorder.Count(WM_ENTERIDLE) > 0) << "DS_NOIDLEMSG keeps the owner uninformed";
     }
 }
 
