@@ -1,5 +1,5 @@
-// Exceptions thrown as pointers: file errors from the system caught through the base class,
-// deletion of heap and pre-allocated objects, and the TRY/CATCH macros.
+// Exceptions thrown as pointers: deletion of heap and pre-allocated objects, and the TRY/CATCH
+// macros.
 
 #include <afx.h>
 #include <gtest/gtest.h>
@@ -44,32 +44,6 @@ int HandlerFor(int nKind)
     END_CATCH_ALL
     return nHandler;
 }
-}
-
-TEST(CExceptionTest, FileErrorIsCaughtThroughTheBase)
-{
-    EXPECT_EQ(CFileException::badPath, CFileException::OsErrorToException(ERROR_PATH_NOT_FOUND));
-    CFileException::ThrowOsError(NO_ERROR);     // no error, no exception
-    CException* pCaught = NULL;
-    try
-    {
-        CFileException::ThrowOsError(ERROR_ACCESS_DENIED, L"C:\\data\\patients.db");
-    }
-    catch (CException* e)
-    {
-        pCaught = e;
-    }
-    CFileException* pFile = DYNAMIC_DOWNCAST(CFileException, pCaught);
-    ASSERT_NE(nullptr, pFile);
-    EXPECT_EQ(CFileException::accessDenied, pFile->m_cause);
-    EXPECT_EQ(ERROR_ACCESS_DENIED, pFile->m_lOsError);
-    TCHAR szMessage[256];
-    EXPECT_TRUE(pFile->GetErrorMessage(szMessage, _countof(szMessage)));
-    EXPECT_NE(nullptr, wcsstr(szMessage, L"patients.db"));
-    // A short buffer receives a truncated, terminated message.
-    EXPECT_TRUE(pFile->GetErrorMessage(szMessage, 6));
-    EXPECT_EQ(5u, wcslen(szMessage));
-    pCaught->Delete();
 }
 
 // Thrown twice, each is the same object both times, and alive after the handlers' Delete().

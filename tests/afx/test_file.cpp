@@ -91,6 +91,11 @@ TEST(CFileTest, FailuresReportCauseOsErrorAndFileName)
     WCHAR szMessage[512];
     ASSERT_TRUE(error.GetErrorMessage(szMessage, 512));
     EXPECT_NE(nullptr, std::wcsstr(szMessage, L"zaduv_cfile_missing.bin"));
+    // A short buffer receives a truncated, terminated message.
+    EXPECT_TRUE(error.GetErrorMessage(szMessage, 6));
+    EXPECT_EQ(5u, std::wcslen(szMessage));
+    CFileException::ThrowOsError(NO_ERROR);     // no error, no exception
+    EXPECT_EQ(CFileException::badPath, CFileException::OsErrorToException(ERROR_PATH_NOT_FOUND));
     EXPECT_FALSE(file.Open(NULL, CFile::modeRead, &error));
     EXPECT_EQ(CFileException::badPath, error.m_cause);
     EXPECT_EQ(CFileException::fileNotFound, ThrownCause([&] { CFile constructed(missing, CFile::modeRead); }));
