@@ -41,4 +41,14 @@ protected:
 // The id of a command the dialog handles itself.
 const UINT ID_DIALOG_OWN_COMMAND = 0x8100;
 
+// Makes a window the thread's main window for one test.
+class CMainWindowScope
+{
+public:
+    explicit CMainWindowScope(CWnd* pWnd) : m_pOld(AfxGetThread()->m_pMainWnd) { AfxGetThread()->m_pMainWnd = pWnd; }
+    ~CMainWindowScope() { AfxGetThread()->m_pMainWnd = m_pOld; }
+private:
+    CWnd* m_pOld;
+};
+
 #endif

@@ -35,17 +35,17 @@ CString RunHost(LPCWSTR lpszExeName)
     strCommand.ReleaseBuffer();
     ::CloseHandle(hWrite);
     std::string strOutput;
+    if (bStarted && ::WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
+    {
+        char buffer[512];
+        DWORD dwRead = 0;
+        while (::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
+            strOutput.append(buffer, dwRead);
+    }
+    else if (bStarted)
+        ::TerminateProcess(pi.hProcess, 1);
     if (bStarted)
     {
-        if (::WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
-        {
-            char buffer[512];
-            DWORD dwRead = 0;
-            while (::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
-                strOutput.append(buffer, dwRead);
-        }
-        else
-            ::TerminateProcess(pi.hProcess, 1);
         ::CloseHandle(pi.hThread);
         ::CloseHandle(pi.hProcess);
     }
@@ -60,10 +60,8 @@ CString AppKey(LPCWSTR lpszAppName)
 
 DWORD ReadRuns(LPCWSTR lpszAppName)
 {
-    DWORD dwRuns = 0;
-    DWORD cb = sizeof(dwRuns);
-    ::RegGetValueW(HKEY_CURRENT_USER, AppKey(lpszAppName) + L"\\Settings", L"Runs", RRF_RT_REG_DWORD,
-                   NULL, &dwRuns, &cb);
+    DWORD dwRuns = 0, cb = sizeof(dwRuns);
+    ::RegGetValueW(HKEY_CURRENT_USER, AppKey(lpszAppName) + L"\\Settings", L"Runs", RRF_RT_REG_DWORD, NULL, &dwRuns, &cb);
     return dwRuns;
 }
 }

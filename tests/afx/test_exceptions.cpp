@@ -1,5 +1,5 @@
-// Exceptions thrown as pointers: file errors from the system caught through the base class,
-// deletion of heap and pre-allocated objects, and the TRY/CATCH macros.
+// Exceptions thrown as pointers: deletion of heap and pre-allocated objects, and the TRY/CATCH
+// macros.
 
 #include <afx.h>
 #include <gtest/gtest.h>
@@ -46,37 +46,6 @@ int HandlerFor(int nKind)
 }
 }
 
-TEST(CExceptionTest, FileErrorIsCaughtThroughTheBase)
-{
-    HANDLE hFile = ::CreateFileW(L"C:\\no-such-folder-afx\\missing.txt", GENERIC_READ, 0, NULL, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, NULL);
-    ASSERT_EQ(INVALID_HANDLE_VALUE, hFile);
-    EXPECT_EQ(CFileException::badPath, CFileException::OsErrorToException(static_cast<LONG>(::GetLastError())));
-    CFileException::ThrowOsError(NO_ERROR);     // no error, no exception
-
-    CException* pCaught = NULL;
-    try
-    {
-        CFileException::ThrowOsError(ERROR_ACCESS_DENIED, L"C:\\data\\patients.db");
-    }
-    catch (CException* e)
-    {
-        pCaught = e;
-    }
-    ASSERT_NE(nullptr, pCaught);
-    CFileException* pFile = DYNAMIC_DOWNCAST(CFileException, pCaught);
-    ASSERT_NE(nullptr, pFile);
-    EXPECT_EQ(CFileException::accessDenied, pFile->m_cause);
-    EXPECT_EQ(ERROR_ACCESS_DENIED, pFile->m_lOsError);
-    TCHAR szMessage[256];
-    EXPECT_TRUE(pFile->GetErrorMessage(szMessage, _countof(szMessage)));
-    EXPECT_NE(nullptr, wcsstr(szMessage, L"patients.db"));
-    // A short buffer receives a truncated, terminated message.
-    EXPECT_TRUE(pFile->GetErrorMessage(szMessage, 6));
-    EXPECT_EQ(5u, wcslen(szMessage));
-    pCaught->Delete();
-}
-
 // Thrown twice, each is the same object both times, and alive after the handlers' Delete().
 TEST(CExceptionTest, PreallocatedExceptionsSurviveDelete)
 {
@@ -88,7 +57,6 @@ TEST(CExceptionTest, PreallocatedExceptionsSurviveDelete)
     };
     for (const auto& thrower : throwers)
     {
-        SCOPED_TRACE(thrower.pClass->m_lpszClassName);
         CException* pCaught[2] = {};
         for (CException*& pThisTime : pCaught)
         {
@@ -102,10 +70,10 @@ TEST(CExceptionTest, PreallocatedExceptionsSurviveDelete)
                 e->Delete();
             }
         }
-        ASSERT_NE(nullptr, pCaught[0]);
+        ASSERT_NE(nullptr, pCaught[0]) << thrower.pClass->m_lpszClassName;
         EXPECT_EQ(pCaught[0], pCaught[1]);
         EXPECT_TRUE(pCaught[0]->IsKindOf(thrower.pClass));
-        TCHAR szMessage[128];
+        TCHAR szMessage[128] = {};
         EXPECT_TRUE(pCaught[0]->GetErrorMessage(szMessage, _countof(szMessage)));
         EXPECT_STRNE(L"", szMessage);
     }
@@ -114,16 +82,13 @@ TEST(CExceptionTest, PreallocatedExceptionsSurviveDelete)
 TEST(CExceptionTest, MacrosPickTheHandlerAndDeleteOnlyWhatTheyHandled)
 {
     CCountedFileException::s_nDestroyed = 0;
-    EXPECT_EQ(0, HandlerFor(0));
-    EXPECT_EQ(1, HandlerFor(1));
+    for (int nKind : { 0, 1, 2, 3 })
+        EXPECT_EQ(nKind, HandlerFor(nKind));
     EXPECT_EQ(1, CCountedFileException::s_nDestroyed);
-    EXPECT_EQ(2, HandlerFor(2));
-    EXPECT_EQ(3, HandlerFor(3));
 
-    // A handler list that does not match and THROW_LAST both pass the exception on undeleted;
-    // the plain handler's Delete() destroys it.
+    // A handler list that does not match and THROW_LAST both pass the exception on undeleted.
     CCountedFileException::s_nDestroyed = 0;
-    bool bPassedOn = false;
+    int nDestroyedWhenCaught = -1;
     try
     {
         TRY
@@ -146,9 +111,9 @@ TEST(CExceptionTest, MacrosPickTheHandlerAndDeleteOnlyWhatTheyHandled)
     }
     catch (CFileException* e)
     {
-        bPassedOn = e->m_cause == CFileException::badSeek && CCountedFileException::s_nDestroyed == 0;
+        nDestroyedWhenCaught = e->m_cause == CFileException::badSeek ? CCountedFileException::s_nDestroyed : -2;
         e->Delete();
     }
-    EXPECT_TRUE(bPassedOn);
+    EXPECT_EQ(0, nDestroyedWhenCaught);
     EXPECT_EQ(1, CCountedFileException::s_nDestroyed);
 }

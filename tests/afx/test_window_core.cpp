@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "DialogTemplate.h"
+#include "HookedDialog.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
 
@@ -16,9 +17,9 @@ const UINT IDC_SCAN = 501;
 const UINT IDC_ARCHIVE = 502;
 const UINT IDC_NOTE = 503;
 
-CDialogTemplate MakeToolDialog(DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_VISIBLE)
+CDialogTemplate MakeToolDialog()
 {
-    CDialogTemplate t(CRect(20, 20, 220, 90), L"Tools", dwStyle);
+    CDialogTemplate t(CRect(20, 20, 220, 90), L"Tools", WS_POPUP | WS_CAPTION | WS_VISIBLE);
     t.AddButton(IDC_SCAN, CRect(10, 10, 70, 24), L"Scan")
      .AddButton(IDC_ARCHIVE, CRect(80, 10, 140, 24), L"Archive", BS_PUSHBUTTON | WS_DISABLED)
      .AddEdit(IDC_NOTE, CRect(10, 34, 140, 46))
@@ -31,17 +32,12 @@ class CTipDialog : public CDialog
 {
 public:
     int m_nAskedId = 0;
-    UINT m_uAskedFlags = 0;
 protected:
     afx_msg BOOL OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     {
         NMTTDISPINFOW* pInfo = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
-        m_uAskedFlags = pInfo->uFlags;
-        UINT_PTR nID = pNMHDR->idFrom;
-        if (pInfo->uFlags & TTF_IDISHWND)
-            nID = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(nID)));
-        m_nAskedId = static_cast<int>(nID);
-        pInfo->lpszText = const_cast<LPWSTR>(nID == IDC_SCAN ? L"Starts the scan" : L"?");
+        m_nAskedId = (pInfo->uFlags & TTF_IDISHWND) ? ::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)) : -1;
+        pInfo->lpszText = const_cast<LPWSTR>(m_nAskedId == IDC_SCAN ? L"Starts the scan" : L"?");
         *pResult = 0;
         return TRUE;
     }
@@ -56,67 +52,41 @@ BOOL CALLBACK FindShownTip(HWND hWnd, LPARAM lParam)
 {
     WCHAR szClass[64] = {};
     ::GetClassNameW(hWnd, szClass, 64);
-    if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) == 0 && ::IsWindowVisible(hWnd))
-    {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    CWnd::FromHandle(hWnd)->GetWindowText(*reinterpret_cast<CString*>(lParam));
+    return FALSE;
 }
 
 CString ShownTipText()
 {
-    HWND hWndTip = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownTip, reinterpret_cast<LPARAM>(&hWndTip));
     CString strText;
-    if (hWndTip != NULL)
-        CWnd::FromHandle(hWndTip)->GetWindowText(strText);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownTip, reinterpret_cast<LPARAM>(&strText));
     return strText;
 }
 }
 
-TEST(ToolTipsHost, HoveringADialogButtonShowsTheTipItsHandlerGives)
+TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGives)
 {
     CDialogTemplate t = MakeToolDialog();
     CTipDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
-    dlg.EnableToolTips(TRUE);
-    CWnd* pScan = dlg.GetDlgItem(IDC_SCAN);
-    CRect rcScan;
-    pScan->GetWindowRect(&rcScan);
-    ::SetCursorPos(rcScan.CenterPoint().x, rcScan.CenterPoint().y);
-    CPoint ptClient(rcScan.Width() / 2, rcScan.Height() / 2);
-    for (int i = 0; i < 3; ++i)
-        pScan->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
-
-    zaduv_test::PumpUntil([&] { return ShownTipText() == L"Starts the scan"; }, 4000);
-    EXPECT_EQ(CString(L"Starts the scan"), ShownTipText());
-    EXPECT_EQ(static_cast<int>(IDC_SCAN), dlg.m_nAskedId);
-    EXPECT_TRUE(dlg.m_uAskedFlags & TTF_IDISHWND);
-    dlg.EnableToolTips(FALSE);
-    dlg.DestroyWindow();
-}
-
-TEST(ToolTipsHost, ControlsUnderThePointAreToolsByWindowHandle)
-{
-    CDialogTemplate t = MakeToolDialog();
-    CDialog dlg;
-    ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
-    struct Case { UINT nID; int nExpected; UINT uFlags; } cases[] = {
-        { IDC_SCAN, static_cast<int>(IDC_SCAN), TTF_IDISHWND },
-        { IDC_ARCHIVE, static_cast<int>(IDC_ARCHIVE), TTF_IDISHWND },   // disabled, still a tool
-        { IDC_NOTE, static_cast<int>(IDC_NOTE), TTF_IDISHWND | TTF_NOTBUTTON | TTF_CENTERTIP },
-        { 0xFFFF, -1, 0 },                                              // a label is no tool
+    const struct { UINT nID; bool bHide; int nExpected; UINT uFlags; } cases[] = {
+        { 0xFFFF, false, -1, 0 },                            // a label is no tool
+        { IDC_SCAN, true, -1, 0 },                           // nor is a hidden control
+        { IDC_ARCHIVE, false, IDC_ARCHIVE, TTF_IDISHWND },   // disabled, still a tool
+        { IDC_NOTE, false, IDC_NOTE, TTF_IDISHWND | TTF_NOTBUTTON | TTF_CENTERTIP },
+        { IDC_SCAN, false, IDC_SCAN, TTF_IDISHWND },
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         CWnd* pCtrl = dlg.GetDlgItem(static_cast<int>(c.nID));
         ASSERT_NE(nullptr, pCtrl);
+        pCtrl->ShowWindow(c.bHide ? SW_HIDE : SW_SHOW);
         CRect rect;
         pCtrl->GetWindowRect(&rect);
         dlg.ScreenToClient(&rect);
-        TOOLINFO ti = {};
-        ti.cbSize = sizeof(ti);
+        TOOLINFO ti = { sizeof(ti) };
         EXPECT_EQ(c.nExpected, dlg.OnToolHitTest(rect.CenterPoint(), &ti)) << c.nID;
         EXPECT_EQ(c.uFlags, ti.uFlags) << c.nID;
         if (c.nExpected != -1)
@@ -126,56 +96,20 @@ TEST(ToolTipsHost, ControlsUnderThePointAreToolsByWindowHandle)
             EXPECT_EQ(LPSTR_TEXTCALLBACK, ti.lpszText);
         }
     }
-    dlg.GetDlgItem(IDC_SCAN)->ShowWindow(SW_HIDE);
+
+    dlg.EnableToolTips(TRUE);
+    CWnd* pScan = dlg.GetDlgItem(IDC_SCAN);
     CRect rcScan;
-    dlg.GetDlgItem(IDC_SCAN)->GetWindowRect(&rcScan);
-    dlg.ScreenToClient(&rcScan);
-    EXPECT_EQ(-1, dlg.OnToolHitTest(rcScan.CenterPoint(), NULL)) << "hidden controls are no tools";
-    dlg.DestroyWindow();
-}
-
-TEST(WindowCore, OwnerIsTheParentUntilSetAndSettingItKeepsTheParent)
-{
-    CHostWindow host, other;
-    ASSERT_TRUE(host.CreateHost(200, 100));
-    ASSERT_TRUE(other.CreateHost(50, 50, WS_POPUP));
-    CWnd child;
-    ASSERT_TRUE(child.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 20, 20), &host, 11));
-    EXPECT_EQ(&host, child.GetOwner());
-    child.SetOwner(&other);
-    EXPECT_EQ(&other, child.GetOwner());
-    EXPECT_EQ(host.m_hWnd, ::GetParent(child.m_hWnd)) << "the window itself is not re-parented";
-    child.SetOwner(NULL);
-    EXPECT_EQ(&host, child.GetOwner());
-}
-
-TEST(WindowCore, DefaultClassRepaintsOnResizeAndErasesNothing)
-{
-    CHostWindow host;
-    ASSERT_TRUE(host.CreateHost(300, 200));
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 100, 100), &host, 12));
-    EXPECT_EQ(::LoadCursorW(NULL, IDC_ARROW), reinterpret_cast<HCURSOR>(::GetClassLongPtrW(wnd.m_hWnd, GCLP_HCURSOR)));
-    EXPECT_TRUE(::GetClassLongPtrW(wnd.m_hWnd, GCL_STYLE) & CS_DBLCLKS);
-
-    // Erasing leaves what the context held: the window paints all of itself.
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 32, NULL));
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, 8, 8, RGB(200, 0, 0));
-    wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
-    EXPECT_EQ(RGB(200, 0, 0), dc.GetPixel(4, 4));
-    dc.SelectObject(pOld);
-
-    // Growing the window invalidates all of it, not only the new strips.
-    wnd.UpdateWindow();
-    wnd.SetWindowPos(NULL, 0, 0, 150, 150, SWP_NOMOVE | SWP_NOZORDER);
-    CRgn rgn;
-    rgn.CreateRectRgn(0, 0, 0, 0);
-    ::GetUpdateRgn(wnd.m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle()), FALSE);
-    EXPECT_TRUE(rgn.PtInRegion(10, 10));
+    pScan->GetWindowRect(&rcScan);
+    ::SetCursorPos(rcScan.CenterPoint().x, rcScan.CenterPoint().y);
+    // The pump's PreTranslateMessage shows the moves to the tool-tip filter; the tip appears
+    // once the mouse has rested for the initial delay.
+    for (int i = 0; i < 3; ++i)
+        pScan->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcScan.Width() / 2, rcScan.Height() / 2));
+    zaduv_test::PumpUntil([&] { return ShownTipText() == L"Starts the scan"; }, 4000);
+    EXPECT_EQ(CString(L"Starts the scan"), ShownTipText());
+    EXPECT_EQ(static_cast<int>(IDC_SCAN), dlg.m_nAskedId);
+    dlg.EnableToolTips(FALSE);
 }
 
 namespace
@@ -187,17 +121,29 @@ public:
     int m_nPreTranslated = 0;
     virtual BOOL PreTranslateMessage(MSG* pMsg)
     {
-        if (pMsg->message == WM_APP + 7)
-            ++m_nPreTranslated;
+        m_nPreTranslated += pMsg->message == WM_APP + 7;
         return CHostWindow::PreTranslateMessage(pMsg);
     }
 };
 }
 
-TEST(WindowCore, OwnedDialogsReachTheirOwnerAsTopLevelParent)
+TEST(WindowCore, OwnersAndTopLevelParents)
 {
     CCountingMain main;
+    CHostWindow other;
     ASSERT_TRUE(main.CreateHost(200, 100));
+    ASSERT_TRUE(other.CreateHost(50, 50, WS_POPUP));
+    {
+        CWnd child;
+        ASSERT_TRUE(child.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 20, 20), &main, 321));
+        EXPECT_EQ(&main, child.GetOwner()) << "the owner is the parent until set";
+        child.SetOwner(&other);
+        EXPECT_EQ(&other, child.GetOwner());
+        EXPECT_EQ(main.m_hWnd, ::GetParent(child.m_hWnd)) << "the window itself is not re-parented";
+        child.SetOwner(NULL);
+        EXPECT_EQ(&main, child.GetOwner());
+    }
+
     CDialogTemplate t = MakeToolDialog();
     CDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(t, &main));
@@ -206,64 +152,40 @@ TEST(WindowCore, OwnedDialogsReachTheirOwnerAsTopLevelParent)
     EXPECT_EQ(&main, dlg.GetTopLevelParent());
     EXPECT_EQ(&dlg, pScan->GetParentOwner());
     EXPECT_EQ(&main, dlg.GetTopLevelOwner());
-    EXPECT_EQ(&main, main.GetTopLevelParent());
-
     // The main window sees a message of the owned dialog once: through the owner chain.
-    CWinThread* pThread = AfxGetThread();
-    CWnd* pOldMain = pThread->m_pMainWnd;
-    pThread->m_pMainWnd = &main;
+    CMainWindowScope scope(&main);
     pScan->PostMessage(WM_APP + 7);
     zaduv_test::PumpPending();
-    pThread->m_pMainWnd = pOldMain;
     EXPECT_EQ(1, main.m_nPreTranslated);
-    dlg.DestroyWindow();
+}
+
+TEST(WindowCore, DefaultClassRepaintsOnResizeAndErasesNothing)
+{
+    CHostWindow host;
+    ASSERT_TRUE(host.CreateHost(300, 200));
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 100, 100), &host, 12));
+    // Erasing leaves what the context held: the window paints all of itself.
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 32, NULL));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, 8, 8, RGB(200, 0, 0));
+    wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
+    EXPECT_EQ(RGB(200, 0, 0), dc.GetPixel(4, 4));
+    dc.SelectObject(pOld);
+    // Growing the window invalidates all of it, not only the new strips.
+    wnd.UpdateWindow();
+    wnd.SetWindowPos(NULL, 0, 0, 150, 150, SWP_NOMOVE | SWP_NOZORDER);
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(wnd.m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle()), FALSE);
+    EXPECT_TRUE(rgn.PtInRegion(10, 10));
 }
 
 namespace
 {
-class CNotifiedHost : public CHostWindow
-{
-public:
-    std::vector<std::pair<UINT, LPARAM>> m_notes;
-protected:
-    afx_msg void OnParentNotify(UINT message, LPARAM lParam) { m_notes.emplace_back(message, lParam); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CNotifiedHost, CHostWindow)
-    ON_WM_PARENTNOTIFY()
-END_MESSAGE_MAP()
-}
-
-TEST(WindowCore, ParentNotifyCarriesTheChildIdInTheHighWord)
-{
-    CNotifiedHost host;
-    ASSERT_TRUE(host.CreateHost(200, 100));
-    HWND hWndChild = NULL;
-    {
-        CWnd child;
-        ASSERT_TRUE(child.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 20, 20), &host, 321));
-        hWndChild = child.m_hWnd;
-    }
-    ASSERT_EQ(2u, host.m_notes.size());
-    EXPECT_EQ(static_cast<UINT>(MAKEWPARAM(WM_CREATE, 321)), host.m_notes[0].first);
-    EXPECT_EQ(static_cast<UINT>(MAKEWPARAM(WM_DESTROY, 321)), host.m_notes[1].first);
-    EXPECT_EQ(reinterpret_cast<LPARAM>(hWndChild), host.m_notes[1].second);
-}
-
-namespace
-{
-class CSelfEndingDialog : public CDialog
-{
-protected:
-    virtual BOOL OnInitDialog()
-    {
-        CDialog::OnInitDialog();
-        PostMessage(WM_COMMAND, IDOK);
-        return TRUE;
-    }
-};
-
 struct WorkerReport
 {
     CWinThread* pThread = reinterpret_cast<CWinThread*>(1);
@@ -277,7 +199,8 @@ DWORD WINAPI PlainWorker(LPVOID pParam)
     pReport->pThread = AfxGetThread();
     pReport->pMainWnd = AfxGetMainWnd();
     CDialogTemplate t = MakeToolDialog();
-    CSelfEndingDialog dlg;
+    CHookedDialog dlg;
+    dlg.m_fnInit = [](CHookedDialog& d) { d.PostMessage(WM_COMMAND, IDOK); };
     if (dlg.InitModalIndirect(t))
         pReport->nModalResult = dlg.DoModal();
     return 0;
@@ -295,7 +218,6 @@ TEST(WindowCore, OnlyFrameworkThreadsHaveAThreadObject)
     EXPECT_EQ(nullptr, report.pThread);
     EXPECT_EQ(nullptr, report.pMainWnd);
     EXPECT_EQ(IDOK, report.nModalResult) << "a modal loop still runs on a plain thread";
-
     // The main window answer falls back from the active window to the main window.
     CHostWindow active;
     ASSERT_TRUE(active.CreateHost(50, 50, WS_POPUP));

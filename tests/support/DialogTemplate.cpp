@@ -26,19 +26,9 @@ CDialogTemplate::CDialogTemplate(const CRect& rect, LPCWSTR lpszCaption, DWORD d
     AppendString(L"MS Shell Dlg");
 }
 
-int CDialogTemplate::GetControlCount() const
-{
-    return m_words[kCountOffset];
-}
-
 LPCDLGTEMPLATE CDialogTemplate::GetTemplate() const
 {
     return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data());
-}
-
-size_t CDialogTemplate::GetSize() const
-{
-    return m_words.size() * sizeof(WORD);
 }
 
 CDialogTemplate& CDialogTemplate::AddControl(LPCWSTR lpszClass, UINT nID, const CRect& rect, DWORD dwStyle,
@@ -57,36 +47,6 @@ CDialogTemplate& CDialogTemplate::AddControl(LPCWSTR lpszClass, UINT nID, const 
     AppendWord(0);                                  // no creation data
     ++m_words[kCountOffset];
     return *this;
-}
-
-CDialogTemplate& CDialogTemplate::AddListView(UINT nID, const CRect& rect, DWORD dwStyle)
-{
-    return AddControl(WC_LISTVIEWW, nID, rect, dwStyle);
-}
-
-CDialogTemplate& CDialogTemplate::AddHeader(UINT nID, const CRect& rect, DWORD dwStyle)
-{
-    return AddControl(WC_HEADERW, nID, rect, dwStyle);
-}
-
-CDialogTemplate& CDialogTemplate::AddEdit(UINT nID, const CRect& rect, LPCWSTR lpszText, DWORD dwStyle)
-{
-    return AddControl(L"Edit", nID, rect, dwStyle, lpszText);
-}
-
-CDialogTemplate& CDialogTemplate::AddButton(UINT nID, const CRect& rect, LPCWSTR lpszText, DWORD dwStyle)
-{
-    return AddControl(L"Button", nID, rect, dwStyle, lpszText);
-}
-
-CDialogTemplate& CDialogTemplate::AddStatic(UINT nID, const CRect& rect, LPCWSTR lpszText, DWORD dwStyle)
-{
-    return AddControl(L"Static", nID, rect, dwStyle, lpszText);
-}
-
-CDialogTemplate& CDialogTemplate::AddListBox(UINT nID, const CRect& rect, DWORD dwStyle)
-{
-    return AddControl(L"ListBox", nID, rect, dwStyle);
 }
 
 void CDialogTemplate::AppendWord(WORD w)

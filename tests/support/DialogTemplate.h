@@ -19,11 +19,9 @@ public:
         DWORD dwExStyle = 0);
 
 // Attributes
-    int GetControlCount() const;
     // Valid until the next AddControl, which may move the buffer.
     operator LPCDLGTEMPLATE() const { return GetTemplate(); }
     LPCDLGTEMPLATE GetTemplate() const;
-    size_t GetSize() const;     // in bytes
 
 // Operations
     // Adds a control of a window class given by name (WS_CHILD | WS_VISIBLE are added).
@@ -31,15 +29,19 @@ public:
         LPCWSTR lpszText = L"", DWORD dwExStyle = 0);
 
     CDialogTemplate& AddListView(UINT nID, const CRect& rect,
-        DWORD dwStyle = LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP);
-    CDialogTemplate& AddHeader(UINT nID, const CRect& rect, DWORD dwStyle = HDS_BUTTONS | HDS_HORZ);
+        DWORD dwStyle = LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP)
+    { return AddControl(WC_LISTVIEWW, nID, rect, dwStyle); }
+    CDialogTemplate& AddHeader(UINT nID, const CRect& rect, DWORD dwStyle = HDS_BUTTONS | HDS_HORZ)
+    { return AddControl(WC_HEADERW, nID, rect, dwStyle); }
     CDialogTemplate& AddEdit(UINT nID, const CRect& rect, LPCWSTR lpszText = L"",
-        DWORD dwStyle = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP);
-    CDialogTemplate& AddButton(UINT nID, const CRect& rect, LPCWSTR lpszText,
-        DWORD dwStyle = BS_PUSHBUTTON | WS_TABSTOP);
-    CDialogTemplate& AddStatic(UINT nID, const CRect& rect, LPCWSTR lpszText, DWORD dwStyle = SS_LEFT);
-    CDialogTemplate& AddListBox(UINT nID, const CRect& rect,
-        DWORD dwStyle = LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP);
+        DWORD dwStyle = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP)
+    { return AddControl(L"Edit", nID, rect, dwStyle, lpszText); }
+    CDialogTemplate& AddButton(UINT nID, const CRect& rect, LPCWSTR lpszText, DWORD dwStyle = BS_PUSHBUTTON | WS_TABSTOP)
+    { return AddControl(L"Button", nID, rect, dwStyle, lpszText); }
+    CDialogTemplate& AddStatic(UINT nID, const CRect& rect, LPCWSTR lpszText, DWORD dwStyle = SS_LEFT)
+    { return AddControl(L"Static", nID, rect, dwStyle, lpszText); }
+    CDialogTemplate& AddListBox(UINT nID, const CRect& rect, DWORD dwStyle = LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP)
+    { return AddControl(L"ListBox", nID, rect, dwStyle); }
 
 // Implementation
 private:

@@ -13,7 +13,6 @@ BEGIN_MESSAGE_MAP(CHostWindow, CWnd)
 END_MESSAGE_MAP()
 
 CHostWindow::CHostWindow()
-    : m_crBackground(RGB(255, 255, 255))
 {
 }
 
@@ -42,13 +41,6 @@ BOOL CHostWindow::CreateHost(int cxClient, int cyClient, DWORD dwStyle, LPCTSTR 
     return TRUE;
 }
 
-void CHostWindow::SetBackground(COLORREF cr)
-{
-    m_crBackground = cr;
-    if (m_hWnd != NULL)
-        Invalidate();
-}
-
 void CHostWindow::SetPaintHandler(std::function<void(CDC*)> fnPaint)
 {
     m_fnPaint = std::move(fnPaint);
@@ -60,7 +52,7 @@ void CHostWindow::DrawClient(CDC* pDC)
 {
     CRect rectClient;
     GetClientRect(&rectClient);
-    pDC->FillSolidRect(&rectClient, m_crBackground);
+    pDC->FillSolidRect(&rectClient, RGB(255, 255, 255));
     if (m_fnPaint)
         m_fnPaint(pDC);
 }

@@ -1,7 +1,7 @@
 #ifndef ZADUV_TESTS_HOSTWINDOW_H
 #define ZADUV_TESTS_HOSTWINDOW_H
 // CHostWindow: a top-level window at a fixed place on the screen with a client area of the
-// size a test asks for, to parent the controls that tests create directly. It paints a plain
+// size a test asks for, to parent the controls that tests create directly. It paints a white
 // background (or whatever a test's paint handler draws) through one path shared by WM_PAINT
 // and WM_PRINTCLIENT, so its pixels are known in captures.
 
@@ -25,9 +25,6 @@ public:
         LPCTSTR lpszTitle = L"ZaDUV test host", POINT ptClient = kDefaultOrigin);
 
 // Attributes
-    COLORREF GetBackground() const { return m_crBackground; }
-    void SetBackground(COLORREF cr);
-
     // Draws over the background on every paint and print; pass an empty function to remove.
     void SetPaintHandler(std::function<void(CDC*)> fnPaint);
 
@@ -35,7 +32,6 @@ public:
 protected:
     void DrawClient(CDC* pDC);
 
-    COLORREF m_crBackground;
     std::function<void(CDC*)> m_fnPaint;
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

@@ -2,29 +2,12 @@
 
 namespace zaduv_test
 {
-namespace
-{
-void PumpAvailable()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE))
-    {
-        if (msg.message == WM_QUIT)
-        {
-            ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE);
-            continue;
-        }
-        AfxPumpMessage();
-    }
-}
-}
-
 bool PumpUntil(const std::function<bool()>& pred, DWORD nTimeoutMs)
 {
     const ULONGLONG tEnd = ::GetTickCount64() + nTimeoutMs;
     for (;;)
     {
-        PumpAvailable();
+        PumpPending();
         if (pred())
             return true;
         ULONGLONG tNow = ::GetTickCount64();
@@ -42,6 +25,14 @@ void PumpFor(DWORD nMs)
 
 void PumpPending()
 {
-    PumpAvailable();
+    // A quit message belongs to a loop a test runs itself, not to these pumps.
+    MSG msg;
+    while (::PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE))
+    {
+        if (msg.message == WM_QUIT)
+            ::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE);
+        else
+            AfxPumpMessage();
+    }
 }
 }

@@ -5,9 +5,7 @@
 //   CaptureClient      a window's client area as it is on the screen, after it has repainted
 //   CaptureAsIs        a window's client area as it is on the screen now, without repainting it
 //   CapturePrintClient the client area painted through WM_PRINTCLIENT into a memory bitmap
-//   CapturePrint       the whole window painted through WM_PRINT into a memory bitmap
-//   CaptureDC          a rectangle of any device context (a memory DC a test drew into)
-//   SavePng, ReadImageFile   through GDI+ (CPngFile), which the host must have started
+//   SavePng            through GDI+ (CPngFile), which the host must have started
 //   EXPECT_PIXEL...    pixel checks that save a PNG of the capture when they fail
 
 #include <afxwin.h>
@@ -32,7 +30,6 @@ public:
 
     // CLR_INVALID outside the image.
     COLORREF Pixel(int x, int y) const;
-    void SetPixel(int x, int y, COLORREF cr);
     // Rows top-down, each pixel 0x00RRGGBB as a 32-bit DIB stores it.
     const DWORD* GetBits() const { return m_pixels.data(); }
     DWORD* GetBits() { return m_pixels.data(); }
@@ -44,13 +41,8 @@ public:
     // The smallest rectangle holding every pixel of the colour; empty when there is none.
     CRect BoundingBox(COLORREF cr, const CRect& rectWithin) const;
     CRect BoundingBox(COLORREF cr) const { return BoundingBox(cr, GetRect()); }
-    // The first column (from the left) or row (from the top) inside rect holding the colour,
-    // or -1.
+    // The first column (from the left) inside rect holding the colour, or -1.
     int FindColumn(const CRect& rect, COLORREF cr) const;
-    int FindRow(const CRect& rect, COLORREF cr) const;
-    // The colours of one row or column, for dumps and gradients.
-    std::vector<COLORREF> Row(int y, int xFrom, int xTo) const;
-    std::vector<COLORREF> Column(int x, int yFrom, int yTo) const;
 
     int GetSerial() const { return m_nSerial; }  // tells captures apart for failure artifacts
 
@@ -70,25 +62,18 @@ inline CCapturedImage CaptureClient(const CWnd* pWnd) { return CaptureClient(pWn
 // what the last paint left.
 CCapturedImage CaptureAsIs(HWND hWnd);
 
-// Sends WM_PRINTCLIENT (or WM_PRINT) with a memory DC of the client (window) size, cleared to
+// Sends WM_PRINTCLIENT with a memory DC of the client size, cleared to
 // crClear first so that what the window leaves unpainted shows.
 CCapturedImage CapturePrintClient(HWND hWnd, UINT nFlags = PRF_CLIENT | PRF_ERASEBKGND,
     COLORREF crClear = RGB(1, 2, 3));
-CCapturedImage CapturePrint(HWND hWnd, UINT nFlags = PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND,
-    COLORREF crClear = RGB(1, 2, 3));
-
-CCapturedImage CaptureDC(CDC* pDC, const CRect& rect);
 
 // The pixels as a 32-bit PNG, fully opaque; FALSE when the image is empty or the file cannot
 // be written.
 BOOL SavePng(const CCapturedImage& image, LPCWSTR lpszPath);
-// Any picture file GDI+ decodes; FALSE and an empty image when it cannot.
-BOOL ReadImageFile(LPCWSTR lpszPath, CCapturedImage& image);
 
 // Saves the capture once per test (and image) into <build>/test-artifacts/<Suite>.<Test>.png
 // and returns a line naming the file, for a failure message.
 std::string SaveFailureArtifact(const CCapturedImage& image);
-std::wstring GetArtifactFolder();
 
 std::string ColorName(COLORREF cr);
 
