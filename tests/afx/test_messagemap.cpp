@@ -70,9 +70,15 @@ TEST(MessageMap, DerivedEntryWinsAndBaseEntriesStillReached)
 
 TEST(MessageMap, BaseObjectDoesNotSeeDerivedEntries)
 {
+    // The derived window answers first, so a lookup remembered for one class must not serve
+    // the other.
+    CDerivedWnd derived;
     CBaseWnd wnd;
+    ASSERT_TRUE(derived.CreateHost());
     ASSERT_TRUE(wnd.CreateHost());
+    EXPECT_EQ(205, derived.SendMessage(WM_APP_PING, 5));
     EXPECT_EQ(105, wnd.SendMessage(WM_APP_PING, 5));
+    EXPECT_EQ(206, derived.SendMessage(WM_APP_PING, 6));
     EXPECT_EQ(0, wnd.SendMessage(g_nRegistered, 4, 7));
     EXPECT_TRUE(wnd.IsKindOf(RUNTIME_CLASS(CWnd)));
     EXPECT_FALSE(wnd.IsKindOf(RUNTIME_CLASS(CDialog)));
