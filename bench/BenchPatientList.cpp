@@ -138,6 +138,42 @@ public:
         ::InvalidateRect(m_hWndPlain, NULL, TRUE);
     }
 
+    // The messages ReFilter sends for an empty filter, straight to the plain list view: each
+    // cell formatted by the profile, the row inserted with its text alone, the other columns
+    // set one by one and the item data last.
+    void FillFloor()
+    {
+        ::SendMessageW(m_hWndPlain, WM_SETREDRAW, FALSE, 0);
+        ::SendMessageW(m_hWndPlain, LVM_DELETEALLITEMS, 0, 0);
+        ::SendMessageW(m_hWndPlain, LVM_SETITEMCOUNT, m_arrPatients.GetSize(), 0);
+        const int nColumns = m_profile.GetColumnCount();
+        for (int i = 0; i < m_nPatients; ++i)
+        {
+            const CPatient& patient = m_arrPatients[i];
+            CString strText = m_profile.FormatColumn(0, patient);
+            LVITEMW item = {};
+            item.mask = LVIF_TEXT;
+            item.iItem = i;
+            item.pszText = const_cast<LPWSTR>(strText.GetString());
+            const int nRow = static_cast<int>(::SendMessageW(m_hWndPlain, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+            for (int nColumn = 1; nColumn < nColumns; ++nColumn)
+            {
+                strText = m_profile.FormatColumn(nColumn, patient);
+                LVITEMW sub = {};
+                sub.iSubItem = nColumn;
+                sub.pszText = const_cast<LPWSTR>(strText.GetString());
+                ::SendMessageW(m_hWndPlain, LVM_SETITEMTEXTW, nRow, reinterpret_cast<LPARAM>(&sub));
+            }
+            LVITEMW data = {};
+            data.mask = LVIF_PARAM;
+            data.iItem = nRow;
+            data.lParam = i;
+            ::SendMessageW(m_hWndPlain, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+        }
+        ::SendMessageW(m_hWndPlain, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(m_hWndPlain, NULL, TRUE);
+    }
+
     int m_nPatients;
     CWnd m_wndParent;
     CBenchPatientListCtrl m_list;
@@ -165,6 +201,8 @@ enum EOperation
     OP_DELETE_PATIENT,
     OP_PLAIN_FILL,
     OP_PLAIN_SORT,
+    OP_FLOOR_FILL,
+    OP_REFILTER_OVER_FLOOR,
 };
 
 const char* OperationName(EOperation eOperation)
@@ -180,6 +218,8 @@ const char* OperationName(EOperation eOperation)
     case OP_DELETE_PATIENT: return "PatientList.DeletePatient";
     case OP_PLAIN_FILL: return "PatientList.PlainFill";
     case OP_PLAIN_SORT: return "PatientList.PlainSort";
+    case OP_FLOOR_FILL: return "PatientList.ReFilterFloor(all)";
+    case OP_REFILTER_OVER_FLOOR: return "PatientList.ReFilter(all)/floor";
     }
     return "";
 }
@@ -201,6 +241,7 @@ public:
         switch (m_eOperation)
         {
         case OP_REFILTER_ALL:
+        case OP_REFILTER_OVER_FLOOR:
             list.FilterChanged(L"", 0);
             break;
         case OP_REFILTER_TENTH:
@@ -233,6 +274,9 @@ public:
             if (m_allRows.empty())
                 m_allRows = m_fixture.Matching(L"");
             m_fixture.FillPlain(m_allRows);
+            break;
+        case OP_FLOOR_FILL:
+            m_fixture.FillFloor();
             break;
         case OP_PLAIN_SORT:
             // The same two orders as ReSort, on the formatted texts of the plain list.
@@ -301,6 +345,8 @@ public:
     {
         if (m_eOperation == OP_FILTER_TEST)
             return "ReFilter(10%) itself";
+        if (m_eOperation == OP_REFILTER_OVER_FLOOR)
+            return "its messages to a bare list view";
         return "plain fill, " + std::to_string(m_rows.size()) + " rows";
     }
     virtual double GetTarget() const
@@ -342,6 +388,8 @@ public:
     {
         if (m_eOperation == OP_FILTER_TEST)
             m_pFixture->m_list.FilterChanged(TENTH_FILTER, 0);
+        else if (m_eOperation == OP_REFILTER_OVER_FLOOR)
+            m_pFixture->FillFloor();
         else
             m_pFixture->FillPlain(m_rows);
     }
@@ -408,6 +456,10 @@ private:
 REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_ALL, 1000));
 REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_ALL, 10000));
 REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_ALL, 100000));
+REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_FLOOR_FILL, 10000));
+REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_FLOOR_FILL, 100000));
+REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_OVER_FLOOR, 10000));
+REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_OVER_FLOOR, 100000));
 REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_TENTH, 1000));
 REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_TENTH, 10000));
 REGISTER_BENCH_CASE(new CBenchPatientListOperation(OP_REFILTER_TENTH, 100000));
