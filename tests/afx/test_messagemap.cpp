@@ -60,6 +60,7 @@ TEST(MessageMap, DerivedEntriesWinBaseEntriesStillAnswerAndTheRestGoesToTheDefau
         { &derived, WM_APP + 50, 0, NULL },
         { &base, WM_APP_PING, 105, L"base ping" },
         { &base, g_nRegistered, 0, NULL },      // the base object never sees derived entries
+        { &derived, WM_APP_PING, 205, L"derived ping" },    // a lookup remembered for one class serves only it
     };
     for (const auto& c : cases)
     {

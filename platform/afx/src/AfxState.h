@@ -5,6 +5,7 @@
 #include <afxwin.h>
 #include <afx/HandleMap.h>
 #include <memory>
+#include "MessageMapCache.h"
 
 class CToolTipCtrl;
 
@@ -24,6 +25,7 @@ struct AFX_THREAD_STATE
     TOOLINFO m_lastInfo = {};
     CString m_strToolText;
     std::unique_ptr<CWinThread> m_pDefaultThread;   // AfxPumpMessage's loop on a thread without one
+    CMessageMapCache m_msgMapCache;     // the entries message maps were last asked for
 
     // Destroyed in reverse order: windows last, as AfxDeleteTempMaps frees them.
     std::unique_ptr<CHandleMap> m_pMapHWND;

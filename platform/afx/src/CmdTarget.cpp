@@ -1,4 +1,5 @@
 #include <afxwin.h>
+#include "AfxState.h"
 
 namespace
 {
@@ -58,6 +59,17 @@ BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void
         return FALSE;
     }
 }
+
+// The first entry for a command or notification in a class's map or, failing that, its bases'.
+const AFX_MSGMAP_ENTRY* FindCmdEntryInChain(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID)
+{
+    for (; pMap->pfnGetBaseMap != NULL; pMap = (*pMap->pfnGetBaseMap)())
+    {
+        if (const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(pMap->lpEntries, nMsg, nCode, nID))
+            return pEntry;
+    }
+    return NULL;
+}
 }
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
@@ -105,21 +117,17 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     if (nMsg == 0)
         nMsg = WM_COMMAND;
 
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap->pfnGetBaseMap != NULL; pMap = (*pMap->pfnGetBaseMap)())
+    const AFX_MSGMAP_ENTRY* pEntry = AfxGetThreadState()->m_msgMapCache.Lookup(GetMessageMap(), nMsg,
+        static_cast<UINT>(nCode), nID, &FindCmdEntryInChain);
+    if (pEntry == NULL)
+        return FALSE;
+    if (pHandlerInfo != NULL)
     {
-        const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(pMap->lpEntries, nMsg, static_cast<UINT>(nCode), nID);
-        if (pEntry != NULL)
-        {
-            if (pHandlerInfo != NULL)
-            {
-                pHandlerInfo->pTarget = this;
-                pHandlerInfo->pmf = pEntry->pfn;
-                return TRUE;
-            }
-            return DispatchCmdMsg(this, nID, nCode, pEntry->pfn, pExtra, pEntry->nSig);
-        }
+        pHandlerInfo->pTarget = this;
+        pHandlerInfo->pmf = pEntry->pfn;
+        return TRUE;
     }
-    return FALSE;
+    return DispatchCmdMsg(this, nID, nCode, pEntry->pfn, pExtra, pEntry->nSig);
 }
 
 void CCmdTarget::BeginWaitCursor()

@@ -16,13 +16,12 @@ void DetachTempWnd(CObject* pObject)
 {
     static_cast<CWnd*>(pObject)->m_hWnd = NULL;
 }
-}
 
-// Looks up a window message in the object's map and its bases.
-const AFX_MSGMAP_ENTRY* AfxFindWindowMessageEntry(const CWnd* pWnd, UINT message)
+// Walks the map chain for a window message; registered messages are found through the
+// variables their entries point to.
+const AFX_MSGMAP_ENTRY* FindWindowEntryInChain(const AFX_MSGMAP* pMap, UINT message, UINT, UINT)
 {
-    for (const AFX_MSGMAP* pMap = pWnd->GetMessageMap(); pMap->pfnGetBaseMap != NULL;
-         pMap = (*pMap->pfnGetBaseMap)())
+    for (; pMap->pfnGetBaseMap != NULL; pMap = (*pMap->pfnGetBaseMap)())
     {
         if (message < 0xC000)
         {
@@ -40,6 +39,17 @@ const AFX_MSGMAP_ENTRY* AfxFindWindowMessageEntry(const CWnd* pWnd, UINT message
         }
     }
     return NULL;
+}
+}
+
+// Looks up a window message in the object's map and its bases. Registered messages bypass the
+// cache: the variable an entry names may get its number after a first lookup.
+const AFX_MSGMAP_ENTRY* AfxFindWindowMessageEntry(const CWnd* pWnd, UINT message)
+{
+    if (message >= 0xC000)
+        return FindWindowEntryInChain(pWnd->GetMessageMap(), message, 0, 0);
+    return AfxGetThreadState()->m_msgMapCache.Lookup(pWnd->GetMessageMap(), message, 0, 0,
+        &FindWindowEntryInChain);
 }
 
 namespace
@@ -514,12 +524,13 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
     HWND hWndCtrl = pNMHDR->hwndFrom;
-    UINT nID = static_cast<UINT>(::GetDlgCtrlID(hWndCtrl));
     int nCode = static_cast<int>(pNMHDR->code);
     if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd)
         return TRUE;
     if (ReflectLastMsg(hWndCtrl, pResult))
         return TRUE;
+    // Asked only now: a notification the control takes back itself needs no id.
+    UINT nID = static_cast<UINT>(::GetDlgCtrlID(hWndCtrl));
     AFX_NOTIFY notify;
     notify.pResult = pResult;
     notify.pNMHDR = pNMHDR;

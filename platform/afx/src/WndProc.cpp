@@ -88,9 +88,12 @@ WNDPROC AFXAPI AfxGetAfxWndProc()
     return &AfxWndProc;
 }
 
-LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+namespace
 {
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
+// The body of AfxCallWndProc with the thread's state already at hand: every message a
+// framework window receives comes through here.
+LRESULT CallWndProc(AFX_THREAD_STATE* pState, CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
     MSG oldState = pState->m_lastSentMsg;   // handlers nest: keep the outer message
     pState->m_lastSentMsg.hwnd = hWnd;
     pState->m_lastSentMsg.message = nMsg;
@@ -116,15 +119,24 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     pState->m_lastSentMsg = oldState;
     return lResult;
 }
+}
+
+LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    return CallWndProc(AfxGetThreadState(), pWnd, hWnd, nMsg, wParam, lParam);
+}
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (nMsg == WM_QUERYAFXWNDPROC)
         return 1;
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    // The state is fetched once for the lookup and the call.
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    CHandleMap* pMap = pState->m_pMapHWND.get();
+    CWnd* pWnd = pMap != NULL ? static_cast<CWnd*>(pMap->LookupPermanent(hWnd)) : NULL;
     if (pWnd == NULL || pWnd->m_hWnd != hWnd)
         return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
-    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+    return CallWndProc(pState, pWnd, hWnd, nMsg, wParam, lParam);
 }
 
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
