@@ -91,6 +91,9 @@ void CGalleryFrame::DestroyCurrentPage()
     {
         if (pPage->m_hWnd != NULL)
             pPage->DestroyWindow();
+        // The next showing starts from a new object: nothing of this one (its fonts and image
+        // lists, a drop-down its list still holds open) lingers over other pages or piles up.
+        m_pages[m_nCurrentPage].reset(CGalleryPage::GetPages()[m_nCurrentPage].pfnCreate());
     }
     m_nCurrentPage = -1;
 }

@@ -1,8 +1,8 @@
 #ifndef ZADUV_GALLERY_GALLERYFRAME_H
 #define ZADUV_GALLERY_GALLERYFRAME_H
 // CGalleryFrame: the gallery's main window, the list of pages on the left and the selected
-// page on the right. The page objects live as long as the frame; only the selected one has
-// a window.
+// page on the right. Every page has an object for its title; only the selected one has a
+// window, and a page's object is made anew each time it is shown again.
 
 #include <afxwin.h>
 #include <memory>
