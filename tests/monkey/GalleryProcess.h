@@ -51,16 +51,11 @@ public:
         if (!::CreateProcessW(NULL, &strCommand[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
             return false;
         ::WaitForInputIdle(m_process.hProcess, 30000);
-        DWORD nExitCode = 0;
-        for (int nTry = 0; nTry < 300 && m_hWndFrame == NULL && IsRunning(100, nExitCode); ++nTry)
+        DWORD nExitCode = 0, nProcessId = 0;
+        for (int nTry = 0; nTry < 300 && nProcessId != m_process.dwProcessId && IsRunning(100, nExitCode); ++nTry)
         {
-            for (HWND hWnd : GetTopWindows())
-            {
-                wchar_t szTitle[64] = L"";
-                ::GetWindowTextW(hWnd, szTitle, 64);
-                if (wcscmp(szTitle, L"ZaDUV gallery") == 0)
-                    m_hWndFrame = hWnd;
-            }
+            m_hWndFrame = ::FindWindowW(NULL, L"ZaDUV gallery");
+            ::GetWindowThreadProcessId(m_hWndFrame, &nProcessId);
         }
         m_hWndSelector = ::GetDlgItem(m_hWndFrame, kSelectorId);
         return m_hWndSelector != NULL;
@@ -70,7 +65,6 @@ public:
     HWND GetSelector() const { return m_hWndSelector; }
     int GetPageCount() const { return static_cast<int>(::SendMessageW(m_hWndSelector, LB_GETCOUNT, 0, 0)); }
     int GetCurrentPage() const { return static_cast<int>(::SendMessageW(m_hWndSelector, LB_GETCURSEL, 0, 0)); }
-    bool IsForeign(HWND hWnd) const { return hWnd != m_hWndFrame; }
 
     // The frame's one child beside the selector.
     HWND GetPage() const
@@ -79,18 +73,13 @@ public:
         return hWnd == m_hWndSelector ? ::GetWindow(hWnd, GW_HWNDNEXT) : hWnd;
     }
 
-    // Visible top-level windows of the gallery, the frame first.
-    std::vector<HWND> GetTopWindows() const
+    // Visible top-level windows of the gallery besides its frame: dialogs, message boxes,
+    // floating bars, drop-downs, tips.
+    std::vector<HWND> GetForeignWindows() const
     {
-        std::pair<DWORD, std::vector<HWND>> search(m_process.dwProcessId, {});
-        ::EnumWindows(&CollectTopWindow, reinterpret_cast<LPARAM>(&search));
-        std::vector<HWND>& windows = search.second;
-        for (size_t i = 1; i < windows.size(); ++i)
-        {
-            if (windows[i] == m_hWndFrame)
-                std::swap(windows[0], windows[i]);
-        }
-        return windows;
+        std::pair<const CGalleryProcess*, std::vector<HWND>> search(this, {});
+        ::EnumWindows(&CollectForeignWindow, reinterpret_cast<LPARAM>(&search));
+        return search.second;
     }
 
     // Visible windows inside hWnd, at any depth.
@@ -113,7 +102,9 @@ public:
     // The first top-level window that does not answer within kHangMs, or NULL.
     HWND FindHungWindow() const
     {
-        for (HWND hWnd : GetTopWindows())
+        std::vector<HWND> windows = GetForeignWindows();
+        windows.insert(windows.begin(), m_hWndFrame);
+        for (HWND hWnd : windows)
         {
             DWORD_PTR nResult = 0;
             if (::SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, kHangMs, &nResult) == 0
@@ -132,12 +123,12 @@ public:
     }
 
 private:
-    static BOOL CALLBACK CollectTopWindow(HWND hWnd, LPARAM lParam)
+    static BOOL CALLBACK CollectForeignWindow(HWND hWnd, LPARAM lParam)
     {
-        auto* pSearch = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(lParam);
+        auto* pSearch = reinterpret_cast<std::pair<const CGalleryProcess*, std::vector<HWND>>*>(lParam);
         DWORD nProcessId = 0;
         ::GetWindowThreadProcessId(hWnd, &nProcessId);
-        if (nProcessId == pSearch->first && ::IsWindowVisible(hWnd))
+        if (nProcessId == pSearch->first->m_process.dwProcessId && hWnd != pSearch->first->m_hWndFrame && ::IsWindowVisible(hWnd))
             pSearch->second.push_back(hWnd);
         return TRUE;
     }

@@ -137,7 +137,9 @@ private:
         case ACT_KEY:
         {
             const SKey& key = KEYS[Random(0, _countof(KEYS) - 1)];
-            Log("key %s to %s", key.lpszName, DescribeWindow(::GetFocus() != NULL ? ::GetFocus() : ::GetForegroundWindow()).c_str());
+            GUITHREADINFO info = { sizeof(info) };
+            ::GetGUIThreadInfo(0, &info);
+            Log("key %s to %s", key.lpszName, DescribeWindow(info.hwndFocus).c_str());
             Chord(key.vkModifier, key.vk);
             break;
         }
@@ -190,10 +192,10 @@ private:
     // the controls inside, so that small buttons and links get their share of the clicks.
     HWND PickTarget(RECT& rect)
     {
-        const std::vector<HWND> windows = m_gallery.GetTopWindows();
+        const std::vector<HWND> windows = m_gallery.GetForeignWindows();
         HWND hWnd = m_gallery.GetPage();
-        if (windows.size() > 1 && Random(0, 1) == 0)
-            hWnd = windows[Random(1, static_cast<int>(windows.size()) - 1)];
+        if (!windows.empty() && Random(0, 1) == 0)
+            hWnd = windows[Random(0, static_cast<int>(windows.size()) - 1)];
         const std::vector<HWND> children = CGalleryProcess::GetVisibleChildren(hWnd);
         if (!children.empty() && Random(0, 1) == 0)
             hWnd = children[Random(0, static_cast<int>(children.size()) - 1)];
@@ -296,9 +298,9 @@ private:
     void CloseForeignWindows(int nMaxAge)
     {
         std::map<HWND, int> ages;
-        for (HWND hWnd : m_gallery.GetTopWindows())
+        for (HWND hWnd : m_gallery.GetForeignWindows())
         {
-            if (!m_gallery.IsForeign(hWnd) || (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
+            if ((::GetWindowLongW(hWnd, GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
                 continue;
             if ((ages[hWnd] = m_foreignAge[hWnd] + 1) <= nMaxAge)
                 continue;
