@@ -63,8 +63,9 @@ public:
 
     HWND GetFrame() const { return m_hWndFrame; }
     HWND GetSelector() const { return m_hWndSelector; }
-    int GetPageCount() const { return static_cast<int>(::SendMessageW(m_hWndSelector, LB_GETCOUNT, 0, 0)); }
-    int GetCurrentPage() const { return static_cast<int>(::SendMessageW(m_hWndSelector, LB_GETCURSEL, 0, 0)); }
+    int GetPageCount() const { return static_cast<int>(Ask(m_hWndSelector, LB_GETCOUNT)); }
+    int GetCurrentPage() const { return static_cast<int>(Ask(m_hWndSelector, LB_GETCURSEL)); }
+    int GetTopPage() const { return static_cast<int>(Ask(m_hWndSelector, LB_GETTOPINDEX)); }
 
     // The frame's one child beside the selector.
     HWND GetPage() const
@@ -115,14 +116,19 @@ public:
     }
 
     // What the gallery's counter reports, -1 where it counts nothing.
-    long GetLiveObjects(EObjectKind kind) const
-    {
-        DWORD_PTR nResult = static_cast<DWORD_PTR>(-1);
-        ::SendMessageTimeoutW(m_hWndFrame, m_nMsgLiveObjects, kind, 0, SMTO_NORMAL, kHangMs, &nResult);
-        return static_cast<long>(static_cast<LONG_PTR>(nResult));
-    }
+    long GetLiveObjects(EObjectKind kind) const { return static_cast<long>(Ask(m_hWndFrame, m_nMsgLiveObjects, kind)); }
 
 private:
+    // Every question has its time limit, so that a gallery that hangs cannot hang the monkey;
+    // -1 when it goes unanswered.
+    static LRESULT Ask(HWND hWnd, UINT nMsg, WPARAM wParam = 0)
+    {
+        DWORD_PTR nResult = static_cast<DWORD_PTR>(-1);
+        if (::SendMessageTimeoutW(hWnd, nMsg, wParam, 0, SMTO_NORMAL, kHangMs, &nResult) == 0)
+            return -1;
+        return static_cast<LRESULT>(nResult);
+    }
+
     static BOOL CALLBACK CollectForeignWindow(HWND hWnd, LPARAM lParam)
     {
         auto* pSearch = reinterpret_cast<std::pair<const CGalleryProcess*, std::vector<HWND>>*>(lParam);

@@ -281,8 +281,8 @@ private:
             CloseForeignWindows(0);
             RECT rect;
             ::GetWindowRect(m_gallery.GetSelector(), &rect);
-            const int nTop = static_cast<int>(::SendMessageW(m_gallery.GetSelector(), LB_GETTOPINDEX, 0, 0));
-            const POINT pt = { rect.left + 60, rect.top + (nPage - nTop) * kSelectorItemHeight + kSelectorItemHeight / 2 };
+            const int nRow = nPage - m_gallery.GetTopPage();
+            const POINT pt = { rect.left + 60, rect.top + nRow * kSelectorItemHeight + kSelectorItemHeight / 2 };
             Log("show page %d: click (%ld,%ld)", nPage, pt.x, pt.y);
             MoveTo(pt);
             Press(MOUSEEVENTF_LEFTDOWN);
@@ -314,7 +314,9 @@ private:
         m_foreignAge.swap(ages);
     }
 
-    // Gives the gallery nMs to work through the input, then checks that it runs and answers.
+    // Gives the gallery nMs to work through the input, then checks that it runs and answers. A
+    // crash that waits behind a debugger's dialog (not in the project's prefix, which prints
+    // the backtrace and ends the program) leaves the windows unanswered and shows as a hang.
     bool Settle(DWORD nMs)
     {
         DWORD nExitCode = 0;
