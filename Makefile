@@ -5,7 +5,7 @@ JOBS    ?= $(shell nproc)
 SHOTS   ?= $(BUILD)/screenshots
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test gallery bench clean
+.PHONY: all deps configure build test gallery bench monkey clean
 
 all: build
 
@@ -34,6 +34,11 @@ gallery: build
 
 bench: build
 	scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_bench.exe $(ARGS)
+
+# Seeded random real input over every gallery page: MONKEY_SECONDS (600 by default) long,
+# MONKEY_SEED replays a run, MONKEY_TRACE=1 prints every action.
+monkey: build
+	scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_monkey.exe
 
 clean:
 	rm -rf $(BUILD)

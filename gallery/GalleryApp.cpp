@@ -2,6 +2,7 @@
 
 #include "GalleryFrame.h"
 #include "GalleryPage.h"
+#include "GuiObjectCounter.h"
 #include "Screenshot.h"
 
 #include <cstdio>
@@ -11,7 +12,7 @@
 CGalleryApp theApp;
 
 CGalleryApp::CGalleryApp()
-    : CWinApp(L"ZaDUV gallery"), m_bScreenshots(FALSE), m_nExitCode(EXIT_OK)
+    : CWinApp(L"ZaDUV gallery"), m_bScreenshots(FALSE), m_bMonkey(FALSE), m_nExitCode(EXIT_OK)
 {
 }
 
@@ -19,7 +20,7 @@ BOOL CGalleryApp::InitInstance()
 {
     if (!ParseCommandLine())
     {
-        Print(L"usage: zaduv_gallery [--screenshots DIR]");
+        Print(L"usage: zaduv_gallery [--screenshots DIR | --monkey]");
         m_nExitCode = EXIT_USAGE;
         return FALSE;
     }
@@ -27,6 +28,14 @@ BOOL CGalleryApp::InitInstance()
     if (!m_pGdiplus->IsStarted())
     {
         Print(L"GDI+ could not be started");
+        m_nExitCode = EXIT_FAILED;
+        return FALSE;
+    }
+
+    // Counted from before the first window, so that a quiet point sees everything the pages made.
+    if (m_bMonkey && !hostkit::InstallGuiObjectCounter())
+    {
+        Print(L"the object counter could not be installed");
         m_nExitCode = EXIT_FAILED;
         return FALSE;
     }
@@ -39,6 +48,8 @@ BOOL CGalleryApp::InitInstance()
         m_nExitCode = EXIT_FAILED;
         return FALSE;
     }
+    if (m_bMonkey)
+        m_pFrame->AnswerLiveObjectCounts();
     if (!m_bScreenshots)
         return TRUE;
 
@@ -70,13 +81,17 @@ BOOL CGalleryApp::ParseCommandLine()
             m_bScreenshots = TRUE;
             m_strScreenshotDir = ppszArgs[++i];
         }
+        else if (wcscmp(ppszArgs[i], L"--monkey") == 0)
+        {
+            m_bMonkey = TRUE;
+        }
         else
         {
             bValid = FALSE;
         }
     }
     ::LocalFree(ppszArgs);
-    return bValid && (!m_bScreenshots || !m_strScreenshotDir.IsEmpty());
+    return bValid && (!m_bScreenshots || (!m_strScreenshotDir.IsEmpty() && !m_bMonkey));
 }
 
 int CGalleryApp::RenderScreenshots(CGalleryFrame* pFrame)

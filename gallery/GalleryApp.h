@@ -2,7 +2,8 @@
 #define ZADUV_GALLERY_GALLERYAPP_H
 // CGalleryApp: the gallery application. Without arguments it opens the gallery window and runs
 // until it is closed; with --screenshots DIR it renders every page to DIR/<nn>-<slug>.png,
-// prints each path and exits.
+// prints each path and exits; with --monkey it counts its live GDI and USER objects and tells
+// them to the monkey that drives it.
 
 #include <afxwin.h>
 #include <memory>
@@ -35,6 +36,7 @@ protected:
     std::unique_ptr<CGalleryFrame> m_pFrame;        // the main window, closed before it is deleted
     CString m_strScreenshotDir;     // set by --screenshots
     BOOL m_bScreenshots;
+    BOOL m_bMonkey;
     int m_nExitCode;
 };
 

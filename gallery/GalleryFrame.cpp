@@ -2,6 +2,14 @@
 
 #include "GalleryPage.h"
 #include "GalleryStyle.h"
+#include "GuiObjectCounter.h"
+
+namespace
+{
+// Asked by the monkey from its own process: wParam picks the count, in the order of
+// hostkit::SGuiObjectCounts; -1 when the gallery does not count.
+const UINT WM_GALLERY_LIVE_OBJECTS = ::RegisterWindowMessageW(L"ZaDUV.Gallery.LiveGuiObjects");
+}
 
 BEGIN_MESSAGE_MAP(CGalleryFrame, CWnd)
     ON_WM_CREATE()
@@ -9,10 +17,11 @@ BEGIN_MESSAGE_MAP(CGalleryFrame, CWnd)
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
     ON_LBN_SELCHANGE(IDC_PAGE_LIST, &CGalleryFrame::OnSelChangePages)
+    ON_REGISTERED_MESSAGE(WM_GALLERY_LIVE_OBJECTS, &CGalleryFrame::OnQueryLiveObjects)
 END_MESSAGE_MAP()
 
 CGalleryFrame::CGalleryFrame()
-    : m_nCurrentPage(-1)
+    : m_nCurrentPage(-1), m_bAnswerCounts(FALSE)
 {
     for (const CGalleryPage::SPageEntry& entry : CGalleryPage::GetPages())
         m_pages.emplace_back(entry.pfnCreate());
@@ -91,6 +100,9 @@ void CGalleryFrame::DestroyCurrentPage()
     {
         if (pPage->m_hWnd != NULL)
             pPage->DestroyWindow();
+        // The next showing starts from a new object: nothing of this one (its fonts and image
+        // lists, a drop-down its list still holds open) lingers over other pages or piles up.
+        m_pages[m_nCurrentPage].reset(CGalleryPage::GetPages()[m_nCurrentPage].pfnCreate());
     }
     m_nCurrentPage = -1;
 }
@@ -133,4 +145,13 @@ BOOL CGalleryFrame::OnEraseBkgnd(CDC* pDC)
 void CGalleryFrame::OnSelChangePages()
 {
     ShowPage(m_listPages.GetCurSel());
+}
+
+LRESULT CGalleryFrame::OnQueryLiveObjects(WPARAM wParam, LPARAM)
+{
+    if (!m_bAnswerCounts)
+        return -1;
+    const hostkit::SGuiObjectCounts counts = hostkit::GetLiveGuiObjectCounts();
+    const long values[] = { counts.nGdi, counts.nUser, counts.nImageLists, counts.nBorrowedDCs, counts.nWindows };
+    return wParam < _countof(values) ? values[wParam] : -1;
 }

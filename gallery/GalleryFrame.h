@@ -1,8 +1,8 @@
 #ifndef ZADUV_GALLERY_GALLERYFRAME_H
 #define ZADUV_GALLERY_GALLERYFRAME_H
 // CGalleryFrame: the gallery's main window, the list of pages on the left and the selected
-// page on the right. The page objects live as long as the frame; only the selected one has
-// a window.
+// page on the right. Every page has an object for its title; only the selected one has a
+// window, and a page's object is made anew each time it is shown again.
 
 #include <afxwin.h>
 #include <memory>
@@ -30,6 +30,8 @@ public:
 
 // Operations
     BOOL ShowPage(int nPage);
+    // Answers the monkey's question for the live object counts from now on.
+    void AnswerLiveObjectCounts() { m_bAnswerCounts = TRUE; }
 
 // Implementation
 protected:
@@ -37,6 +39,7 @@ protected:
 
     std::vector<std::unique_ptr<CGalleryPage>> m_pages;
     int m_nCurrentPage;
+    BOOL m_bAnswerCounts;
     CGallerySelector m_listPages;
 
     CRect GetPageRect() const;
@@ -48,6 +51,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSelChangePages();
+    afx_msg LRESULT OnQueryLiveObjects(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
