@@ -20,6 +20,10 @@ public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 
+// Attributes
+    // Pictures leave out what differs from run to run (timings), so they stay reproducible.
+    BOOL IsRenderingScreenshots() const { return m_bScreenshots; }
+
 // Implementation
 protected:
     enum { EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2 };

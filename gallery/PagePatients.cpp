@@ -3,6 +3,7 @@
 // column header sorts by that column and a second click turns the direction. The status line
 // counts the rows shown against the patients stored and times the last filtering.
 
+#include "GalleryApp.h"
 #include "GalleryPage.h"
 #include "GalleryStyle.h"
 
@@ -196,7 +197,9 @@ void CPagePatients::OnDraw(CDC* pDC)
     {
         CString strFilter;
         m_editFilter.GetWindowText(strFilter);
-        strStatus.AppendFormat(L"    \x2022    filter \"%s\" took %.1f ms", strFilter.GetString(), m_dLastFilterMs);
+        strStatus.AppendFormat(L"    \x2022    filter \"%s\"", strFilter.GetString());
+        if (!static_cast<CGalleryApp*>(AfxGetApp())->IsRenderingScreenshots())
+            strStatus.AppendFormat(L" took %.1f ms", m_dLastFilterMs);
     }
     CRect rectStatus = GetStatusRect();
     pDC->SelectObject(&m_fontText);
