@@ -5,6 +5,9 @@
 
 #include "GuiObjectCounter.h"
 #include "HostWindow.h"
+#include "resource.h"
+
+#include <zaduv.h>
 
 using hostkit::SGuiObjectCounts;
 
@@ -20,12 +23,14 @@ TEST(GuiObjectCounter, SeesDeliberateLeaksOfEachKindAndTheirRelease)
     CImageList* pImages = new CImageList;
     ASSERT_TRUE(pImages->Create(16, 16, ILC_COLOR32, 1, 1));
     CClientDC* pBorrowed = new CClientDC(CWnd::GetDesktopWindow());
+    CAniCursor* pCursor = new CAniCursor;     // inside zaduv.dll
+    ASSERT_TRUE(pCursor->Load(IDR_CURSOR));
     zaduv_test::CHostWindow host;
     ASSERT_TRUE(host.CreateHost(50, 50, WS_POPUP));
 
     const SGuiObjectCounts leaking = hostkit::GetLiveGuiObjectCounts();
     EXPECT_EQ(before.nGdi + 1, leaking.nGdi);
-    EXPECT_EQ(before.nUser + 1, leaking.nUser);
+    EXPECT_EQ(before.nUser + 2, leaking.nUser);
     EXPECT_EQ(before.nImageLists + 1, leaking.nImageLists);
     EXPECT_EQ(before.nBorrowedDCs + 1, leaking.nBorrowedDCs);
     EXPECT_EQ(before.nWindows + 1, leaking.nWindows);
@@ -34,6 +39,7 @@ TEST(GuiObjectCounter, SeesDeliberateLeaksOfEachKindAndTheirRelease)
     delete pMenu;
     delete pImages;
     delete pBorrowed;
+    delete pCursor;
     host.DestroyWindow();
     EXPECT_TRUE(before == hostkit::GetLiveGuiObjectCounts());
 
