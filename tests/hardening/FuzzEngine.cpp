@@ -24,8 +24,8 @@ namespace
 struct SSettings
 {
     unsigned nSeed;
-    long nCalls = 3000;
-    long nCycles = 40;
+    long nCalls = 2000;     // the brief run of every test; make fuzz asks for the long one
+    long nCycles = 20;
     bool bSeedGiven = false;
 };
 
