@@ -85,6 +85,7 @@ const SFuzzOp& PickByWeight(CFuzz& fuzz, const std::vector<SFuzzOp>& ops)
 void RunOne(CFuzz& fuzz, CFuzzSubject& subject, const std::vector<SFuzzOp>& ops)
 {
     const SFuzzOp& op = PickByWeight(fuzz, ops);
+    fuzz.m_aRecent[fuzz.m_nCalls % 16] = fuzz.m_lpszOp;
     fuzz.m_lpszOp = op.lpszName;
     ++fuzz.m_nCalls;
     op.fnRun(fuzz);
@@ -117,6 +118,13 @@ void CFuzz::Fail(const char* lpszWhat, const std::string& strActual, const std::
     if (++m_nFailures <= 20)
         fprintf(stderr, "[fuzz] %s seed %u call %ld operation %s: %s is %s, stated %s\n", m_lpszClass,
             m_nSeed, m_nCalls, m_lpszOp, lpszWhat, strActual.c_str(), strStated.c_str());
+    if (m_nFailures == 1)
+    {
+        fprintf(stderr, "[fuzz] the operations before it:");
+        for (long n = m_nCalls + 1; n < m_nCalls + 17; ++n)
+            fprintf(stderr, " %s;", m_aRecent[n % 16] ? m_aRecent[n % 16] : "");
+        fprintf(stderr, "\n");
+    }
 }
 
 // A class's seed is the run's seed mixed with its name, so --seed=N with a filter on one class
@@ -133,8 +141,8 @@ void RunFuzz(const char* lpszClass, const FuzzFactory& make)
 {
     CFuzz fuzz(lpszClass, Settings().bSeedGiven ? Settings().nSeed : ClassSeed(lpszClass));
     CRunningScope running(fuzz);
-    printf("[fuzz] %s: seed %u (replay: --seed=%u --gtest_filter=Fuzz.%s)\n", lpszClass, fuzz.m_nSeed,
-        fuzz.m_nSeed, lpszClass);
+    printf("[fuzz] %s: seed %u (replay: --seed=%u --calls=%ld --gtest_filter=Fuzz.%s)\n", lpszClass,
+        fuzz.m_nSeed, fuzz.m_nSeed, Settings().nCalls, lpszClass);
     // A twentieth of the calls go to a control whose window was never created; the rest to
     // one made with a window, which the table's own operations destroy and make again.
     const long nCalls = Settings().nCalls;

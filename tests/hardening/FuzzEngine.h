@@ -45,6 +45,7 @@ public:
     unsigned m_nSeed;
     std::mt19937 m_random;
     const char* m_lpszOp = "";
+    const char* m_aRecent[16] = {};     // the operations before the current one, for a failure's report
     long m_nCalls = 0;
     long m_nComparisons = 0;
     long m_nFailures = 0;

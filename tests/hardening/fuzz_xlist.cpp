@@ -34,6 +34,7 @@ struct SModelCell
     COLORREF crBackground = 0;
     int nComboSel = -1;     // -1 also for a cell without a combo
     BOOL bCombo = FALSE;
+    BOOL bProgress = FALSE;
 };
 
 struct SModelRow
@@ -122,28 +123,44 @@ public:
         }
     }
 
-    // Presses the combo button of a combo cell with real mouse messages and closes the
+    // Presses the combo button of a selected combo cell with a click and closes the
     // drop-down the way its popup reports an escape.
     void OpenAndCloseDropDown(CFuzz& f)
     {
         int nItem = -1;
         for (int i = 0; i < static_cast<int>(m_model.size()) && nItem < 0; ++i)
-            if (m_model[i].cells[2].bCombo && m_model[i].cells[0].bEnabled && m_model[i].cells[2].bEnabled)
+        {
+            // A click toggles a cell that has a check box, and a progress cell paints no button.
+            const SModelCell& cell = m_model[i].cells[2];
+            if (cell.bCombo && cell.nCheck < 0 && !cell.bProgress && cell.bEnabled && m_model[i].cells[0].bEnabled)
                 nItem = i;
+        }
         if (nItem < 0 || !List().GetSafeHwnd())
             return;
         List().EnsureVisible(nItem, FALSE);
+        List().SetCurSel(nItem);
         CRect rect;
         List().GetSubItemRect(nItem, 2, LVIR_BOUNDS, rect);
         const LPARAM lPoint = MAKELPARAM(rect.right - 3, rect.CenterPoint().y);
         List().PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
         List().PostMessage(WM_LBUTTONUP, 0, lPoint);
-        if (!zaduv_test::PumpUntil([&] { return List().m_pComboList != nullptr; }, 1000))
-            return;   // covered by the list's interaction tests; here only neutrality counts
+        f.Expect(zaduv_test::PumpUntil([&] { return List().m_pComboList != nullptr; }, 3000), true,
+            "drop-down opened by a click on the button");
         static const UINT WM_ESCAPE = ::RegisterWindowMessageW(L"WM_XCOMBOLIST_VK_ESCAPE");
         List().SendMessage(WM_ESCAPE);
-        f.Expect(zaduv_test::PumpUntil([&] { return List().m_pComboList == nullptr; }, 1000), true,
+        f.Expect(zaduv_test::PumpUntil([&] { return List().m_pComboList == nullptr; }, 3000), true,
             "drop-down closed after an escape");
+        // An escape writes back the text the drop-down opened with: the shown text when an entry
+        // has it, "?" when none has, and nothing (empty) when the cell showed none.
+        SModelCell& cell = m_model[nItem].cells[2];
+        const CXListComboData entries = Choices();
+        std::wstring strShown = cell.strText;
+        if (strShown.empty() && cell.nComboSel >= 0 && cell.nComboSel < entries.GetSize())
+            strShown = Text(entries[cell.nComboSel].m_strText);
+        bool bFound = false;
+        for (INT_PTR e = 0; e < entries.GetSize(); ++e)
+            bFound = bFound || Text(entries[e].m_strText) == strShown;
+        cell.strText = strShown.empty() ? L"" : (bFound ? strShown : L"?");
         List().SetItemState(nItem, 0, LVIS_SELECTED);
     }
 
@@ -250,8 +267,11 @@ public:
                  f.Expect(List().SetProgress(i, c, f.Pick(2), f.Chance(50) ? L"%d%%" : nullptr), p != nullptr,
                      "SetProgress");
                  List().UpdateProgress(i, c, f.Pick(120));
-                 if (f.Chance(50))
+                 const bool bDelete = f.Chance(50);
+                 if (bDelete)
                      List().DeleteProgress(i, c);
+                 if (p)
+                     p->bProgress = !bDelete;
              }) },
             { "DeleteItem", 6, step([this](CFuzz& f) {
                  const int i = f.Index(static_cast<int>(m_model.size()));
@@ -295,3 +315,72 @@ public:
 }
 
 ZADUV_FUZZ_CLASS(CXListCtrl, CXListSubject)
+
+namespace
+{
+// The combo entries against a vector: the array operations a host builds them with, and copies
+// that hold their own entries.
+class CComboDataSubject : public CFuzzSubject
+{
+public:
+    explicit CComboDataSubject(bool) {}
+    CWnd* Window() override { return nullptr; }
+
+    void Check(CFuzz& f, const CXListComboData& items)
+    {
+        std::vector<std::pair<std::wstring, int>> entries;
+        for (INT_PTR i = 0; i < items.GetSize(); ++i)
+            entries.push_back({ Text(items[i].m_strText), items[i].m_nData });
+        f.Expect(entries, m_model, "entries");
+    }
+
+    std::vector<SFuzzOp> Ops() override
+    {
+        return {
+            { "AddItem", 5, [this](CFuzz& f) {
+                 const int nData = f.Pick(100);
+                 f.Expect(m_items.AddItem(L"entry", nData), static_cast<INT_PTR>(m_model.size()), "AddItem");
+                 m_model.push_back({ L"entry", nData });
+                 Check(f, m_items);
+             } },
+            { "InsertAt and RemoveAt", 3, [this](CFuzz& f) {
+                 const int i = f.Pick(static_cast<int>(m_model.size()) + 1);
+                 if (f.Chance(50) || m_model.empty())
+                 {
+                     m_items.InsertAt(i, SXListComboItem(L"inserted", -i));
+                     m_model.insert(m_model.begin() + i, { L"inserted", -i });
+                 }
+                 else
+                 {
+                     m_items.RemoveAt(std::min(i, static_cast<int>(m_model.size()) - 1));
+                     m_model.erase(m_model.begin() + std::min(i, static_cast<int>(m_model.size()) - 1));
+                 }
+                 Check(f, m_items);
+             } },
+            { "SetSize", 1, [this](CFuzz& f) {
+                 const int n = f.Pick(static_cast<int>(m_model.size()) + 3);
+                 m_items.SetSize(n);
+                 m_model.resize(n, { L"", 0 });
+                 Check(f, m_items);
+             } },
+            { "copy and assignment", 2, [this](CFuzz& f) {
+                 CXListComboData copy(m_items), assigned;
+                 assigned.AddItem(L"overwritten", 1);
+                 assigned = copy;
+                 if (!m_model.empty())
+                     m_items[0].m_strText = L"changed";      // the copies keep their own entries
+                 Check(f, copy);
+                 Check(f, assigned);
+                 if (!m_model.empty())
+                     m_model[0].first = L"changed";
+                 Check(f, m_items);
+             } },
+        };
+    }
+
+    CXListComboData m_items;
+    std::vector<std::pair<std::wstring, int>> m_model;
+};
+}
+
+ZADUV_FUZZ_CLASS(CXListComboData, CComboDataSubject)
