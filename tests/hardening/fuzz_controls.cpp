@@ -334,8 +334,9 @@ public:
                  const DWORD dwStated = (m_pBar->GetStyle() & 0xFFFF0000) | (m_pBar->GetBarStyle() & 0xFFFF);
                  f.Expect(m_registry.m_dwords[L"Main"], dwStated, "saved style");
                  CRect rect;
-                 if (dwStated & CBRS_FLOATING)
-                     m_pBar->GetDockingFrame()->GetWindowRect(rect);
+                 CFrameWnd* pDockingFrame = m_pBar->GetDockingFrame();
+                 if ((dwStated & CBRS_FLOATING) && pDockingFrame != nullptr)
+                     pDockingFrame->GetWindowRect(rect);
                  else
                  {
                      m_pBar->GetWindowRect(rect);
