@@ -174,7 +174,7 @@ void RunFuzz(const char* lpszClass, const FuzzFactory& make)
 void RunNeutrality(const char* lpszClass, const FuzzFactory& make)
 {
     ASSERT_TRUE(hostkit::InstallGuiObjectCounter());
-    CFuzz fuzz(lpszClass, ClassSeed(lpszClass) ^ 0x5a5a5a5au);
+    CFuzz fuzz(lpszClass, Settings().bSeedGiven ? Settings().nSeed : ClassSeed(lpszClass) ^ 0x5a5a5a5au);
     CRunningScope running(fuzz);
     const int kOpsPerCycle = 8;
     hostkit::SGuiObjectCounts during = {};
@@ -200,8 +200,8 @@ void RunNeutrality(const char* lpszClass, const FuzzFactory& make)
     for (long n = 0; n < Settings().nCycles; ++n)
         cycle();
     const hostkit::SGuiObjectCounts after = hostkit::GetLiveGuiObjectCounts();
-    printf("[neutrality] %s: %ld cycles, %ld calls, %ld failures; live objects before ", lpszClass,
-        Settings().nCycles, fuzz.m_nCalls, fuzz.m_nFailures);
+    printf("[neutrality] %s: %ld cycles, %ld calls, %ld failures, seed %u; live objects before ", lpszClass,
+        Settings().nCycles, fuzz.m_nCalls, fuzz.m_nFailures, fuzz.m_nSeed);
     std::string strBefore = ::testing::PrintToString(before), strAfter = ::testing::PrintToString(after);
     const std::string strDuring = ::testing::PrintToString(during);
     printf("%s, in the last cycle %s, after %s\n", strBefore.c_str(), strDuring.c_str(), strAfter.c_str());
