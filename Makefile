@@ -5,7 +5,7 @@ JOBS    ?= $(shell nproc)
 SHOTS   ?= $(BUILD)/screenshots
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test gallery bench monkey clean
+.PHONY: all deps configure build test gallery bench fuzz monkey clean
 
 all: build
 
@@ -39,6 +39,15 @@ bench: build
 # MONKEY_SEED replays a run, MONKEY_TRACE=1 prints every action.
 monkey: build
 	scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/zaduv_monkey.exe
+
+# The long run of the hardening engine: every exported class through FUZZ_CALLS random calls and
+# FUZZ_CYCLES create/operate/paint/destroy cycles; ARGS="--seed=N --gtest_filter=Fuzz.CXListCtrl"
+# replays one class.
+FUZZ_CALLS  ?= 100000
+FUZZ_CYCLES ?= 2000
+fuzz: build
+	scripts/winenv --build $(BUILD) scripts/wine-exec $(BUILD)/bin/hardening_tests.exe \
+	  --calls=$(FUZZ_CALLS) --cycles=$(FUZZ_CYCLES) --gtest_filter='Fuzz.*:Neutrality.*' $(ARGS)
 
 clean:
 	rm -rf $(BUILD)

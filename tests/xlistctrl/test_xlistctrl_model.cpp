@@ -1,13 +1,12 @@
 // The cell records and item interface of CXListCtrl on a real report-view list: the InsertItem
-// forms, the setters' results on bad input, and random operations against a plain model.
+// forms and the setters' results on bad input. Random operations against a plain model of the
+// cells run in the hardening tests.
 #include <gtest/gtest.h>
 
 #include "DialogTemplate.h"
 #include "MessagePump.h"
 #include "xlist_test_helpers.h"
 
-#include <algorithm>
-#include <random>
 #include <string>
 
 using namespace zaduv_test;
@@ -193,168 +192,5 @@ TEST(XListHosting, SubclassedFromADialogTemplateTheListAttachesItsHeader)
     EXPECT_EQ(list.GetHeaderCheckedState(1), 2);
     dialog.DestroyWindow();
     EXPECT_EQ(list.m_hWnd, nullptr);
-}
-
-// The plain model: what every getter must answer, kept beside the control.
-struct SModelCell
-{
-    std::wstring strText;
-    std::wstring strTip;
-    int nCheck = -1;
-    BOOL bBold = FALSE;
-    BOOL bEnabled = TRUE;
-    COLORREF crBackground = 0;
-    int nComboSel = -1;     // -1 also for a cell without a combo
-    BOOL bCombo = FALSE;
-};
-
-struct SModelRow
-{
-    std::vector<SModelCell> cells;
-    DWORD_PTR dwData = 0;
-};
-
-int CALLBACK CompareAscending(LPARAM lParam1, LPARAM lParam2, LPARAM)
-{
-    return lParam1 < lParam2 ? -1 : (lParam1 > lParam2 ? 1 : 0);
-}
-
-TEST_F(XListModel, RandomOperationsMatchAPlainModel)
-{
-    const int kColumns = 3;
-    std::mt19937 random(20240607);
-    std::vector<SModelRow> model;
-    DWORD_PTR dwNextData = 1;
-    int nHeaderState = 1;
-    ASSERT_TRUE(List().SetHeaderCheckedState(1, 1));
-    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    auto countChecked = [&](int nCol) {
-        return static_cast<int>(std::count_if(model.begin(), model.end(),
-            [&](const SModelRow& row) { return row.cells[nCol].nCheck == 1; }));
-    };
-
-    for (int nStep = 0; nStep < 2500; ++nStep)
-    {
-        SCOPED_TRACE(nStep);
-        const int nCount = static_cast<int>(model.size());
-        // Indices from -1 to count + 1: two of them invalid.
-        const int nItem = pick(nCount + 3) - 1;
-        const int nCol = pick(kColumns + 2) - 1;
-        const bool bItemValid = nItem >= 0 && nItem < nCount;
-        const bool bValid = bItemValid && nCol >= 0 && nCol < kColumns;
-        SModelCell* pCell = bValid ? &model[nItem].cells[nCol] : nullptr;
-        const std::wstring strText = L"t" + std::to_wstring(nStep);
-        const int nValue = pick(4) - 1;
-        switch (pick(nCount > 40 ? 14 : 12))
-        {
-        case 0:
-        case 1:
-        {
-            const int nWhere = pick(nCount + 1);
-            ASSERT_EQ(List().InsertItem(nWhere, strText.c_str()), nWhere);
-            SModelRow row;
-            row.cells.resize(kColumns);
-            for (SModelCell& cell : row.cells)
-                cell.crBackground = m_crWindow;
-            row.cells[0].strText = strText;
-            model.insert(model.begin() + nWhere, row);
-            break;
-        }
-        case 2:
-            ASSERT_EQ(List().SetItemText(nItem, nCol, strText.c_str()), bValid);
-            if (pCell)
-                pCell->strText = strText;
-            break;
-        case 3:
-            ASSERT_EQ(List().SetCheckbox(nItem, nCol, nValue), bValid);
-            if (pCell)
-                pCell->nCheck = nValue;
-            if (pCell && nCol == 1)
-                nHeaderState = countChecked(1) == nCount ? 2 : 1;
-            break;
-        case 4:
-            ASSERT_EQ(List().SetBold(nItem, nCol, nValue & 1), bValid);
-            if (pCell)
-                pCell->bBold = nValue & 1;
-            break;
-        case 5:
-            ASSERT_EQ(List().SetEnabled(nItem, nCol, nValue & 1), bValid);
-            if (pCell)
-                pCell->bEnabled = nValue & 1;
-            break;
-        case 6:
-            List().SetItemColor(nItem, nCol, kRed, RGB(nStep & 0xFF, 0, 0));
-            if (pCell)
-                pCell->crBackground = RGB(nStep & 0xFF, 0, 0);
-            break;
-        case 7:
-            ASSERT_EQ(List().SetItemToolTipText(nItem, nCol, strText.c_str()), bValid);
-            if (pCell)
-                pCell->strTip = strText;
-            break;
-        case 8:
-            ASSERT_EQ(List().SetItemData(nItem, dwNextData), bItemValid);
-            if (bItemValid)
-                model[nItem].dwData = dwNextData;
-            ++dwNextData;
-            break;
-        case 9:
-            ASSERT_EQ(List().SetComboBox(nItem, nCol, TRUE, Choices(), 3, nValue), bValid);
-            if (pCell)
-            {
-                pCell->bCombo = TRUE;
-                pCell->nComboSel = nValue;
-                pCell->strText = nValue < 0 ? L"?" : Choices()[nValue].m_strText.GetString();
-            }
-            break;
-        case 10:
-            ASSERT_EQ(List().DeleteItem(nItem), bItemValid);
-            if (bItemValid)
-                model.erase(model.begin() + nItem);
-            break;
-        case 11:
-            // Distinct data keeps the order defined: the rows without data get their own.
-            for (int i = 0; i < nCount; ++i)
-            {
-                if (model[i].dwData == 0)
-                {
-                    ASSERT_TRUE(List().SetItemData(i, model[i].dwData = dwNextData++));
-                }
-            }
-            ASSERT_TRUE(List().SortItems(&CompareAscending, 0));
-            std::sort(model.begin(), model.end(),
-                [](const SModelRow& a, const SModelRow& b) { return a.dwData < b.dwData; });
-            break;
-        default:
-            ASSERT_TRUE(nValue < 0 ? List().DeleteAllItems() : List().DeleteItem(nCount - 1));
-            if (nValue < 0)
-                model.clear();
-            else
-                model.pop_back();
-            break;
-        }
-
-        ASSERT_EQ(List().GetItemCount(), static_cast<int>(model.size()));
-        // The header box follows the last check of its column; a column without one keeps none.
-        ASSERT_EQ(List().GetHeaderCheckedState(1), nHeaderState);
-        ASSERT_EQ(List().GetHeaderCheckedState(2), 0);
-        for (int c = 0; c < kColumns; ++c)
-            ASSERT_EQ(List().CountCheckedItems(c), countChecked(c));
-        for (int i = 0; i < static_cast<int>(model.size()); ++i)
-        {
-            ASSERT_EQ(List().GetItemData(i), model[i].dwData) << "item " << i;
-            ASSERT_EQ(List().GetEnabled(i), model[i].cells[0].bEnabled) << "item " << i;
-            for (int c = 0; c < kColumns; ++c)
-            {
-                const SModelCell& cell = model[i].cells[c];
-                ASSERT_EQ(std::wstring(List().GetItemText(i, c).GetString()), cell.strText) << i << "," << c;
-                ASSERT_EQ(std::wstring(List().GetItemToolTipText(i, c).GetString()), cell.strTip) << i << "," << c;
-                ASSERT_EQ(std::vector<long long>({ List().GetCheckbox(i, c), List().GetBold(i, c),
-                              List().GetItemColor(i, c), List().GetComboSel(i, c), List().IsComboBoxItem(i, c) }),
-                    std::vector<long long>({ cell.nCheck, cell.bBold, cell.crBackground, cell.nComboSel, cell.bCombo }))
-                    << i << "," << c;
-            }
-        }
-    }
 }
 }

@@ -56,7 +56,10 @@ void CBitmapFader::FadeTo(UINT nBitmapId)
         nStep = 1;
     }
     m_listFadeSteps.AddTail(SFadeStep{ LoadResourceBitmap(nBitmapId), nBitmapId, nStep });
-    ::SetTimer(m_hWnd, m_ciFaderTimerId, FADE_PERIOD_MS, NULL);
+    // Without a window a timer would belong to the thread, under an id of the system's choice
+    // that KillTimer never stops.
+    if (m_hWnd != NULL)
+        ::SetTimer(m_hWnd, m_ciFaderTimerId, FADE_PERIOD_MS, NULL);
 }
 
 // One step more opacity for every layer still fading; a layer covered by a fully opaque one
@@ -84,6 +87,8 @@ void CBitmapFader::OnTimer()
         }
         nLayers = m_listFadeSteps.GetCount();
     }
+    if (m_hWnd == NULL)
+        return;     // invalidating no window would invalidate every window on the screen
     if (nLayers == 1)
         ::KillTimer(m_hWnd, m_ciFaderTimerId);
     ::InvalidateRect(m_hWnd, NULL, TRUE);

@@ -38,7 +38,7 @@ void CPatientListCtrl::Init(const CPatientProfile& profile)
 
 CPatient CPatientListCtrl::GetSelectedPatient() const
 {
-    const int nRow = GetNextItem(-1, LVNI_SELECTED);
+    const int nRow = GetFirstSelectedRow();
     if (nRow == -1)
         return CPatient();
     const CPatient* pPatient = GetRowPatient(nRow);
@@ -55,7 +55,7 @@ CPatient CPatientListCtrl::GetPatient(int nRow) const
 
 int CPatientListCtrl::IsPatientSelected() const
 {
-    return GetNextItem(-1, LVNI_SELECTED) != -1 ? 1 : 0;
+    return GetFirstSelectedRow() != -1 ? 1 : 0;
 }
 
 // Operations
@@ -113,7 +113,7 @@ void CPatientListCtrl::DeleteAllPatients()
 
 void CPatientListCtrl::UpdateSelectedPatient(const CPatient& patient)
 {
-    const int nRow = GetNextItem(-1, LVNI_SELECTED);
+    const int nRow = GetFirstSelectedRow();
     if (nRow == -1)
         return;
     const int nColumns = GetEffectiveColumnCount();
@@ -277,6 +277,12 @@ const CPatient* CPatientListCtrl::GetStoredPatient(LPARAM lParam) const
     if (nIndex < 0 || nIndex >= m_arrPatients.GetSize())
         return NULL;
     return m_arrPatients.GetData() + nIndex;
+}
+
+// A list without a window has no rows: a message to no window would answer row 0.
+int CPatientListCtrl::GetFirstSelectedRow() const
+{
+    return m_hWnd != NULL ? GetNextItem(-1, LVNI_SELECTED) : -1;
 }
 
 void CPatientListCtrl::ClearSelectedStates()

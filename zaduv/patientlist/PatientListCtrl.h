@@ -77,6 +77,7 @@ private:
     // The stored patient a row shows; NULL for a row or an item data outside the store.
     const CPatient* GetRowPatient(int nRow) const;
     const CPatient* GetStoredPatient(LPARAM lParam) const;
+    int GetFirstSelectedRow() const;    // -1 when no row is selected
     void ClearSelectedStates();
     // Each inserts a row at nRow, the end of the rows; FALSE when the list view refused it.
     BOOL InsertPatientRow(int nRow, INT_PTR nIndex, int nColumns);

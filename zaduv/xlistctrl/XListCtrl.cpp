@@ -240,7 +240,12 @@ int CXListCtrl::InsertRecords(int nItem)
     XLISTCTRLDATA* pRecords = AllocateRecords(nColumns > 0 ? nColumns : 1);
     if (pRecords == NULL)
         return -1;
-    CListCtrl::SetItem(nItem, 0, LVIF_PARAM, NULL, 0, 0, 0, reinterpret_cast<LPARAM>(pRecords));
+    // Without a window (never created, or already destroyed) nothing can hold the records.
+    if (!CListCtrl::SetItem(nItem, 0, LVIF_PARAM, NULL, 0, 0, 0, reinterpret_cast<LPARAM>(pRecords)))
+    {
+        FreeRecords(pRecords);
+        return -1;
+    }
     return nItem;
 }
 
