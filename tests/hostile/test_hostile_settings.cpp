@@ -99,9 +99,9 @@ SLine MakeLine(std::mt19937& random)
     {
         // cut before the sixth number has a digit, or a separator changed
         std::vector<size_t> commas;
-        for (size_t nAt = 0; commas.size() < 5; ++nAt)
-            if (line.strText[nAt] == L',')
-                commas.push_back(nAt);
+        for (size_t nPos = 0; commas.size() < 5; ++nPos)
+            if (line.strText[nPos] == L',')
+                commas.push_back(nPos);
         if (Pick(random, 2) != 0)
             line.strText.resize(Pick(random, commas[4] + 2));
         else
