@@ -40,8 +40,8 @@ public:
         long nTried = 0;
         for (const STally& tally : Tallies())
         {
-            std::printf("hostile inputs: %-24s %7ld tried, %7ld refused as stated, %7ld accepted\n",
-                tally.pszWhat, tally.nTried, tally.nRefused, tally.nAccepted);
+            std::printf("hostile inputs: %-18s %6ld tried, %6ld refused as stated, %6ld accepted, %6ld withheld\n",
+                tally.pszWhat, tally.nTried, tally.nRefused, tally.nAccepted, tally.nWithheld);
             nTried += tally.nTried;
         }
         std::printf("hostile inputs: %ld in all, seed %u, 0 crashes\n", nTried, RunSeed());
@@ -134,7 +134,7 @@ STally& Tally(const char* pszWhat)
     for (STally& tally : Tallies())
         if (std::strcmp(tally.pszWhat, pszWhat) == 0)
             return tally;
-    Tallies().push_back(STally{ pszWhat, 0, 0, 0 });
+    Tallies().push_back(STally{ pszWhat, 0, 0, 0, 0 });
     return Tallies().back();
 }
 

@@ -26,13 +26,15 @@ void Damage(std::vector<BYTE>& bytes, std::mt19937& random, size_t nProtect = 0)
 void PutDWord(std::vector<BYTE>& bytes, size_t nOffset, DWORD dwValue);
 DWORD GetDWord(const std::vector<BYTE>& bytes, size_t nOffset);
 
-// One kind of input: how many were tried, how many were refused as stated, how many accepted.
+// One kind of input: how many were tried, refused as stated, accepted, and withheld from a
+// platform that cannot take them (the case says which and why).
 struct STally
 {
     const char* pszWhat;
     long nTried;
     long nRefused;
     long nAccepted;
+    long nWithheld;
 };
 STally& Tally(const char* pszWhat);
 void Count(STally& tally, bool bAccepted);

@@ -276,7 +276,7 @@ TEST(HostileAniCursor, DamagedResourcesLoadAsStatedAndDraw)
 
     std::mt19937 random = CaseRandom(2);
     STally& tally = Tally("animated cursors");
-    for (int i = 0; i < Rounds(3000); ++i)
+    for (int i = 0; i < Rounds(10000); ++i)
     {
         ASSERT_TRUE(cursor.Load(IDR_BUSY));
         const HICON hEarlier = cursor.Handle();
@@ -284,7 +284,7 @@ TEST(HostileAniCursor, DamagedResourcesLoadAsStatedAndDraw)
         ASSERT_LE(bytes.size(), module.Capacity());
         if (RunningOnWine() && !WineLoaderCanWalk(bytes))
         {
-            ++Tally("cursors withheld on Wine").nTried;
+            ++tally.nWithheld;
             continue;
         }
         module.Fill(bytes);

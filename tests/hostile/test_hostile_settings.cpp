@@ -167,7 +167,7 @@ TEST_F(HostilePlacement, DamagedLinesGiveTheTemplatePlaceOrTheirOwn)
 {
     std::mt19937 random = CaseRandom(3);
     STally& tally = Tally("placement lines");
-    for (int i = 0; i < Rounds(150); ++i)
+    for (int i = 0; i < Rounds(400); ++i)
     {
         const SLine line = MakeLine(random);
         const size_t nForm = Pick(random, 4);
@@ -269,7 +269,7 @@ TEST_F(HostileToolBarState, DamagedSettingsGiveTheStoredOrDefaultStateAndSaveBac
     std::mt19937 random = CaseRandom(4);
     CTavrinRegistry registry(BAR_BASE);
     STally& tally = Tally("toolbar settings");
-    for (int i = 0; i < Rounds(60); ++i)
+    for (int i = 0; i < Rounds(200); ++i)
     {
         const CString strKey = L"Bar" + CString(std::to_wstring(i).c_str());
         const DWORD dwStyle = StoreDamaged(random, strKey);
