@@ -166,35 +166,32 @@ public:
             }
             break;
         case LIST_PLAIN_ROWS:
-        case LIST_XLIST:
-        {
-            CListCtrl& list = m_eList == LIST_XLIST ? static_cast<CListCtrl&>(m_xlist) : m_plain;
-            m_eList == LIST_XLIST ? m_xlist.DeleteAllItems() : m_plain.DeleteAllItems();
-            CString texts[XLIST_COLUMNS];
-            for (int i = 0; i < nRows; ++i)
-            {
-                RowTexts(i, texts);
-                if (m_eList == LIST_XLIST)
-                {
-                    m_xlist.InsertItem(i, texts[0]);
-                    for (int nColumn = 1; nColumn < XLIST_COLUMNS; ++nColumn)
-                        m_xlist.SetItemText(i, nColumn, texts[nColumn]);
-                }
-                else
-                {
-                    list.InsertItem(i, texts[0]);
-                    for (int nColumn = 1; nColumn < XLIST_COLUMNS; ++nColumn)
-                        list.SetItemText(i, nColumn, texts[nColumn]);
-                }
-            }
+            FillRows(m_plain, nRows);
             break;
-        }
+        case LIST_XLIST:
+            FillRows(m_xlist, nRows);
+            break;
         case LIST_NONE:
             break;
         }
     }
 
 private:
+    // The extended list hides the base's item operations, so each list is filled as its type.
+    template <class TList>
+    static void FillRows(TList& list, int nRows)
+    {
+        list.DeleteAllItems();
+        CString texts[XLIST_COLUMNS];
+        for (int i = 0; i < nRows; ++i)
+        {
+            RowTexts(i, texts);
+            list.InsertItem(i, texts[0]);
+            for (int nColumn = 1; nColumn < XLIST_COLUMNS; ++nColumn)
+                list.SetItemText(i, nColumn, texts[nColumn]);
+        }
+    }
+
     EList m_eList;
     CWnd m_wndParent;
     CPatientProfile m_profile;
