@@ -232,32 +232,6 @@ TEST_F(TavrinToolBar, SavedLeftEdgeOffScreenComesBackAtZero)
     }
 }
 
-// Damaged stored state still gives a visible bar on a monitor, a child of the frame's windows.
-TEST_F(TavrinToolBar, DamagedStoredStateLeavesAVisibleReachableBar)
-{
-    const struct { DWORD dwStyle; CRect rect; } cases[] = {
-        { 0xFFFFFFFF, CRect(50000, 50000, 50100, 50030) },
-        { DOCKED_LEFT | CBRS_FLOATING, CRect(-30000, -30000, -30000, -30000) },
-        { DOCKED_TOP | WS_POPUP | WS_DISABLED, CRect(900, 0, 100, -40) },
-    };
-    for (const auto& c : cases)
-    {
-        CMemoryRegistry registry;
-        registry.WriteDWord(L"Bad", c.dwStyle);
-        registry.WriteRect(L"Bad", c.rect);
-        CTavrinToolBar bar(registry);
-        ASSERT_TRUE(bar.Create(m_pFrame, L"Bad", IDR_TESTBAR, 0));
-        bar.SetInitialPosition(true);
-        PumpPending();
-        CRect rcBar;
-        bar.GetWindowRect(&rcBar);
-        EXPECT_TRUE(bar.IsWindowVisible()) << std::hex << c.dwStyle;
-        EXPECT_TRUE(bar.IsWindowEnabled());
-        EXPECT_FALSE(bar.GetStyle() & WS_POPUP);
-        EXPECT_TRUE(::MonitorFromRect(&rcBar, MONITOR_DEFAULTTONULL) != NULL) << std::hex << c.dwStyle;
-    }
-}
-
 // Each row: what the mouse does (target, button flags) and what the frame receives.
 TEST_F(TavrinToolBar, MouseActionsPostTheirNotificationsToTheFrame)
 {

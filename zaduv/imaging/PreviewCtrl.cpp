@@ -31,7 +31,7 @@ void CPreviewCtrl::SetNoImageText(LPCTSTR lpszText)
 int CPreviewCtrl::LoadDib(LPCTSTR lpszPath)
 {
     // A path that names nothing, or a folder, is a slip of the caller: keep what is shown.
-    DWORD dwAttributes = ::GetFileAttributesW(lpszPath);
+    DWORD dwAttributes = lpszPath != NULL ? ::GetFileAttributesW(lpszPath) : INVALID_FILE_ATTRIBUTES;
     if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return 0;
 
