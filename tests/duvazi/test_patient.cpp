@@ -1,5 +1,4 @@
-// Patient records as the patient list relies on them: identity, the list's name format and the
-// patient array's copies.
+// Patient records as the patient list relies on them: identity and the list's name format.
 #include <duvazi.h>
 #include <gtest/gtest.h>
 
@@ -58,18 +57,4 @@ TEST(Patient, FullNameOfTheListLeavesOutMissingParts)
         patient.SetMiddleName(c.lpszMiddle);
         EXPECT_STREQ(c.lpszExpected, patient.GetFullName(1));
     }
-}
-
-TEST(PatientArray, CopiesOwnTheirPatients)
-{
-    CPatientArray patients;
-    for (int i = 0; i < 20; i++)
-        patients.Add(MakePatient(L"PID", L"Last", L"First", CPatientDate(1950 + i, 1, 1)));
-    CPatientArray copy(patients);
-    patients.RemoveAt(10, 5);
-    EXPECT_EQ(1965, patients[10].GetBirthDate().GetYear());
-    patients[0].SetLastName(L"Changed");
-    patients.RemoveAll();
-    ASSERT_EQ(20, copy.GetSize());
-    EXPECT_STREQ(L"Last", copy[0].GetLastName());
 }

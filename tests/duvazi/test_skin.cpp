@@ -2,7 +2,6 @@
 #include "TestWindows.h"
 #include "resource.h"
 #include <DialogTemplate.h>
-#include <MessagePump.h>
 #include <duvazi.h>
 #include <gtest/gtest.h>
 #include <map>
@@ -10,8 +9,6 @@
 using duvazi_test::CHostWnd;
 using duvazi_test::PrintClient;
 using zaduv_test::CCapturedImage;
-using zaduv_test::PumpPending;
-using zaduv_test::PumpUntil;
 
 namespace
 {
@@ -135,7 +132,6 @@ public:
         ++m_postPaints[lpTBCustomDraw->nmcd.dwItemSpec];
         CSkinToolBar::OnItemPostPaint(pDC, lpTBCustomDraw, pResult);
     }
-    BOOL IsTrackingMouse() const { return m_bTrackingMouse; }
 
     std::map<DWORD_PTR, int> m_prePaints;
     std::map<DWORD_PTR, int> m_postPaints;
@@ -206,31 +202,4 @@ TEST_F(SkinToolBarTest, CaptionTextColoursOrTheSkinsOwn)
     m_bar.SetCaptionTextColors(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
     EXPECT_EQ(CSkinStubWnd::GetSkinColor(CSkinStubWnd::colorText), m_bar.GetTextColor(CDIS_HOT));
     EXPECT_EQ(CSkinStubWnd::GetSkinColor(CSkinStubWnd::colorDisabledText), m_bar.GetTextColor(CDIS_DISABLED));
-}
-
-TEST_F(SkinToolBarTest, PointerMovesHotTrackAndLeaving)
-{
-    m_host.SetForegroundWindow();
-    PumpPending();
-    auto moveTo = [](CPoint pt) {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(pt.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(pt.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        ::SendInput(1, &input, sizeof(INPUT));
-    };
-    CPoint ptSave = ItemRect(1).CenterPoint();
-    m_bar.ClientToScreen(&ptSave);
-    moveTo(ptSave);
-    if (!PumpUntil([&] { return m_bar.GetToolBarCtrl().GetHotItem() == 1; }, 3000))
-        GTEST_SKIP() << "the display delivered no pointer move to the toolbar";
-    EXPECT_TRUE(m_bar.IsTrackingMouse()) << "the skin asks to hear when the pointer leaves";
-
-    CRect rcHost;
-    m_host.GetWindowRect(&rcHost);
-    moveTo(CPoint(rcHost.right + 40, rcHost.bottom + 40));
-    EXPECT_TRUE(PumpUntil([&] { return !m_bar.IsTrackingMouse(); }, 3000)) << "WM_MOUSELEAVE reached OnMouseLeave";
-    EXPECT_TRUE(PumpUntil([&] { return m_bar.GetToolBarCtrl().GetHotItem() == -1; }, 3000))
-        << "the control cleared its hot button";
 }
