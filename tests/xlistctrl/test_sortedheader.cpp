@@ -26,18 +26,10 @@ template <class THeader> struct STriangleRoom;
 template <> struct STriangleRoom<CSortedHeaderCtrl> { static const int nOffsets = 2; };
 template <> struct STriangleRoom<CXSortedHeaderCtrl> { static const int nOffsets = 3; };
 
-// Reaches what the classes keep to themselves.
-template <class THeader>
-class CProbe : public THeader
-{
-public:
-};
-
 template <class THeader>
 class SortedHeader : public ::testing::Test
 {
 protected:
-    typedef CProbe<THeader> CHeader;
     static const int kRoom = STriangleRoom<THeader>::nOffsets;
 
     void SetUp() override
@@ -52,9 +44,6 @@ protected:
         m_list.InsertItem(0, _T("first row"));
         ASSERT_TRUE(m_header.SubclassWindow(ListView_GetHeader(m_list.m_hWnd)));
         ASSERT_EQ(m_header.GetFont()->GetSafeHandle(), m_font.GetSafeHandle());
-        m_crFace = ::GetSysColor(COLOR_3DFACE);
-        m_crLight = ::GetSysColor(COLOR_3DHILIGHT);
-        m_crShadow = ::GetSysColor(COLOR_3DSHADOW);
     }
 
     void TearDown() override
@@ -66,19 +55,9 @@ protected:
 
     int Offset() const { return SpaceOffset(m_header.GetFont()); }
 
-    CRect ItemRect(int nItem)
-    {
-        CRect rect;
-        m_header.GetItemRect(nItem, &rect);
-        return rect;
-    }
+    CRect ItemRect(int nItem) { CRect rect; m_header.GetItemRect(nItem, &rect); return rect; }
 
-    CSize HeaderSize()
-    {
-        CRect rect;
-        m_header.GetClientRect(&rect);
-        return rect.Size();
-    }
+    CSize HeaderSize() { CRect rect; m_header.GetClientRect(&rect); return rect.Size(); }
 
     int Format(int nItem)
     {
@@ -103,16 +82,9 @@ protected:
         int nRoomOffsets, BOOL bPressed)
     {
         const int o = Offset();
-        CRect rcLabel(rcItem);
-        if (bPressed)
-        {
-            rcLabel.left++;
-            rcLabel.top += 2;
-            rcLabel.right++;
-        }
-        rcLabel.right -= nRoomOffsets * o;
-        rcLabel.left += o;
-        rcLabel.right -= o;
+        const int nShift = bPressed ? 1 : 0;
+        const CRect rcLabel(rcItem.left + nShift + o, rcItem.top + 2 * nShift, rcItem.right + nShift - (nRoomOffsets + 1) * o,
+            rcItem.bottom);
         return RenderText(size.cx, size.cy, m_crFace, m_header.GetFont(), lpszCaption, rcLabel,
             kSortedFormat | nAlign);
     }
@@ -188,10 +160,10 @@ protected:
     CFont m_font;
     CHostWindow m_host;
     CListCtrl m_list;
-    CHeader m_header;
-    COLORREF m_crFace;
-    COLORREF m_crLight;
-    COLORREF m_crShadow;
+    THeader m_header;
+    const COLORREF m_crFace = ::GetSysColor(COLOR_3DFACE);
+    const COLORREF m_crLight = ::GetSysColor(COLOR_3DHILIGHT);
+    const COLORREF m_crShadow = ::GetSysColor(COLOR_3DSHADOW);
 };
 
 typedef ::testing::Types<CSortedHeaderCtrl, CXSortedHeaderCtrl> SortedHeaderTypes;

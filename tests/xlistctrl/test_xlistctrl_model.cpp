@@ -28,12 +28,12 @@ protected:
         m_crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
     }
     CProbeXList& List() { return m_host.m_list; }
-    CXListComboData Choices()
+    static CXListComboData Choices()
     {
         CXListComboData items;
-        items.AddItem(L"Routine", 10);
-        items.AddItem(L"Urgent", 20);
-        items.AddItem(L"Stat", 30);
+        const LPCWSTR aTexts[] = { L"Routine", L"Urgent", L"Stat" };
+        for (int i = 0; i < 3; ++i)
+            items.AddItem(aTexts[i], 10 * (i + 1));
         return items;
     }
 
@@ -42,7 +42,7 @@ protected:
     COLORREF m_crWindowText = 0;
 };
 
-TEST_F(XListModel, InsertItemFormsFillElementZeroAndDropTheParameter)
+TEST_F(XListModel, InsertItemFormsFillElementZeroDropTheParameterAndKeepColoursOfMinusOne)
 {
     LVITEM lvi = {};
     lvi.mask = LVIF_TEXT | LVIF_PARAM;
@@ -68,6 +68,16 @@ TEST_F(XListModel, InsertItemFormsFillElementZeroAndDropTheParameter)
                   List().InsertItem(-1, L"x", kRed, kBlue), List().InsertItem(nullptr) }),
         std::vector<int>(4, -1));
     EXPECT_EQ(List().GetItemCount(), 3);
+
+    // Colours of -1 mean the window's colours only through SetItemText.
+    ASSERT_TRUE(List().SetItemText(0, 1, L"b", static_cast<COLORREF>(-1), static_cast<COLORREF>(-1)));
+    EXPECT_EQ(List().GetCell(0, 1)->crText, m_crWindowText);
+    EXPECT_EQ(List().GetItemColor(0, 1), m_crWindow);
+    List().SetItemColor(0, 1, kRed, static_cast<COLORREF>(-1));
+    EXPECT_EQ(List().GetItemColor(0, 1), static_cast<COLORREF>(-1));
+    List().SetItemColor(0, 1, kRed, kBlue);
+    EXPECT_EQ(List().GetItemColor(0, 1), kBlue);
+    EXPECT_EQ(List().GetCell(0, 1)->crText, kRed);
 }
 
 // Item 0 has records; item 1 was inserted by the base class and has none.
@@ -113,19 +123,6 @@ TEST_F(XListModel, SettersAnswerBadItemsColumnsAndMissingRecords)
     EXPECT_EQ(List().GetItemCount(), 2);
 }
 
-TEST_F(XListModel, ColoursOfMinusOneMeanTheWindowColoursOnlyThroughSetItemText)
-{
-    List().InsertItem(0, L"a");
-    ASSERT_TRUE(List().SetItemText(0, 1, L"b", static_cast<COLORREF>(-1), static_cast<COLORREF>(-1)));
-    EXPECT_EQ(List().GetCell(0, 1)->crText, m_crWindowText);
-    EXPECT_EQ(List().GetItemColor(0, 1), m_crWindow);
-    List().SetItemColor(0, 1, kRed, static_cast<COLORREF>(-1));
-    EXPECT_EQ(List().GetItemColor(0, 1), static_cast<COLORREF>(-1));
-    List().SetItemColor(0, 1, kRed, kBlue);
-    EXPECT_EQ(List().GetItemColor(0, 1), kBlue);
-    EXPECT_EQ(List().GetCell(0, 1)->crText, kRed);
-}
-
 TEST_F(XListModel, ComboCellsTakeTheirInitialSelectionAndSelectByData)
 {
     for (int i = 0; i < 4; ++i)
@@ -164,18 +161,6 @@ TEST_F(XListModel, ComboCellsTakeTheirInitialSelectionAndSelectByData)
     EXPECT_EQ(List().GetCell(1, 2)->pComboItems->GetSize(), 3);
 }
 
-TEST_F(XListModel, ColumnZeroEndsWhereColumnOneBegins)
-{
-    List().InsertItem(0, L"a");
-    CRect rect0;
-    CRect rect1;
-    ASSERT_TRUE(List().GetSubItemRect(0, 0, LVIR_BOUNDS, rect0));
-    ASSERT_TRUE(List().GetSubItemRect(0, 1, LVIR_BOUNDS, rect1));
-    EXPECT_EQ(rect0.right, rect1.left);
-    EXPECT_EQ(rect0.Width(), 100);
-    EXPECT_FALSE(List().GetSubItemRect(0, 3, LVIR_BOUNDS, rect0));
-}
-
 TEST(XListHosting, SubclassedFromADialogTemplateTheListAttachesItsHeader)
 {
     CDialog dialog;
@@ -210,7 +195,7 @@ struct SModelCell
 
 struct SModelRow
 {
-    std::vector<SModelCell> cells;
+    std::vector<SModelCell> cells = std::vector<SModelCell>(3);
     DWORD_PTR dwData = 0;
 };
 
@@ -253,7 +238,6 @@ TEST_F(XListModel, RandomOperationsMatchAPlainModel)
             const int nWhere = pick(nCount + 1);
             ASSERT_EQ(List().InsertItem(nWhere, strText.c_str()), nWhere);
             SModelRow row;
-            row.cells.resize(kColumns);
             for (SModelCell& cell : row.cells)
                 cell.crBackground = m_crWindow;
             row.cells[0].strText = strText;
