@@ -27,13 +27,6 @@ const COLORREF ALL_BITS = static_cast<COLORREF>(-1);
 const DWORD_PTR NO_ITEM_DATA = static_cast<DWORD_PTR>(-1);
 const DWORD OWNER_DRAWN = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
 
-class CListHostDialog : public CDialog
-{
-protected:
-    virtual void OnOK() {}
-    virtual void OnCancel() {}
-};
-
 class ColorListBoxTest : public ::testing::Test
 {
 protected:
@@ -64,14 +57,9 @@ protected:
             m_list.SetItemData(m_list.AddString(L"Item", RED), data[i]);
     }
 
-    CRect ItemRect(CColorListBox& list, int nIndex)
-    {
-        CRect rect;
-        list.GetItemRect(nIndex, &rect);
-        return rect;
-    }
+    static CRect ItemRect(CColorListBox& list, int nIndex) { CRect rect; list.GetItemRect(nIndex, &rect); return rect; }
 
-    CListHostDialog m_dialog;
+    CDialog m_dialog;
     CColorListBox m_list;
     CColorListBox m_tabbed;
 };
