@@ -20,13 +20,7 @@ TEST(Patient, IdentityIsIdAndBirthDateOrElseNameAndBirthDate)
     const CPatient withId = MakePatient(L"PID000017", L"West", L"Anna", CPatientDate(1970, 3, 21));
     const CPatient withoutId = MakePatient(L"", L"Doe", L"John", CPatientDate(1980, 1, 1));
     const CPatient empty;
-    struct
-    {
-        const char* pszWhat;
-        const CPatient* pBase;
-        void (*pfnChange)(CPatient&);
-        bool bSame;
-    } cases[] = {
+    struct { const char* pszWhat; const CPatient* pBase; void (*pfnChange)(CPatient&); bool bSame; } cases[] = {
         { "new name and study", &withId, [](CPatient& p) { p.SetLastName(L"West-Annex"); p.SetModality(L"MR"); }, true },
         { "other birth date", &withId, [](CPatient& p) { p.SetBirthDate(CPatientDate(1970, 3, 22)); }, false },
         { "id in other case", &withId, [](CPatient& p) { p.SetPatientId(L"pid000017"); }, false },

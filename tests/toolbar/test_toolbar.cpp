@@ -249,12 +249,7 @@ TEST_F(TavrinToolBar, DamagedStoredStateLeavesAVisibleReachableBar)
 TEST_F(TavrinToolBar, MouseActionsPostTheirNotificationsToTheFrame)
 {
     struct SStep { int nTarget; DWORD dwFlags; };
-    const struct
-    {
-        const char* pszName;
-        std::vector<SStep> steps;
-        std::vector<SExpectedMessage> expected;
-    } cases[] = {
+    const struct { const char* pszName; std::vector<SStep> steps; std::vector<SExpectedMessage> expected; } cases[] = {
         { "press and release on one button",
           { { ID_TOOL_A, 0 }, { ID_TOOL_A, MOUSEEVENTF_LEFTDOWN }, { ID_TOOL_A, MOUSEEVENTF_LEFTUP } },
           { Notice(WM_TOOLBARBUTTON_HOT, ID_TOOL_A, 1), Notice(WM_TOOLBARBUTTON_PRESSED, ID_TOOL_A),

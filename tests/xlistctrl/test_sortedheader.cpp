@@ -208,13 +208,7 @@ TYPED_TEST(SortedHeader, TriangleInBothDirectionsAndTheCaptionInTheRoomLeftOfIt)
 {
     CFont fontLarge;
     ASSERT_TRUE(CreateCrispFont(fontLarge, 22));
-    const struct
-    {
-        int nColumn;
-        LPCTSTR lpszCaption;
-        UINT nAlign;
-        CFont* pFont;
-    } cases[] = { { 0, _T("Name"), DT_LEFT, &this->m_font },
+    const struct { int nColumn; LPCTSTR lpszCaption; UINT nAlign; CFont* pFont; } cases[] = { { 0, _T("Name"), DT_LEFT, &this->m_font },
         { 1, _T("Date of the most recent examination"), DT_CENTER, &this->m_font },
         { 2, _T("Size"), DT_RIGHT, &this->m_font }, { 2, _T("Size"), DT_RIGHT, &fontLarge } };
     const int oSmall = this->Offset();
@@ -296,11 +290,7 @@ TYPED_TEST(SortedHeader, PressingTheSortColumnShiftsOnlyTheCaption)
     CCapturedImage focused = this->DrawThroughList(1, ODS_SELECTED | ODS_FOCUS, size, rcItem);
     EXPECT_UNIFORM(focused, CRect(0, 0, rcItem.left, size.cy), RGB(1, 2, 3));
     EXPECT_UNIFORM(focused, CRect(rcItem.right, 0, size.cx, size.cy), RGB(1, 2, 3));
-    const struct
-    {
-        const CCapturedImage* pImage;
-        const CCapturedImage* pReference;
-    } cases[] = { { &pressed, &referencePressed }, { &focused, &referenceNormal } };
+    const struct { const CCapturedImage* pImage; const CCapturedImage* pReference; } cases[] = { { &pressed, &referencePressed }, { &focused, &referenceNormal } };
     for (const auto& c : cases)
     {
         EXPECT_SAME_INK(*c.pImage, *c.pReference, rectCaption, this->m_crFace);

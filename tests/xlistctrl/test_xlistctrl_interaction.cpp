@@ -147,13 +147,7 @@ TEST_F(XListInteraction, ClicksOnADisabledItemOrCellDoNothingAtAll)
 
 TEST_F(XListInteraction, DropDownLaysOutWholeRowsWithAScrollBarOnlyWhenNeeded)
 {
-    const struct
-    {
-        int nEntries;
-        int nSel;
-        BOOL bScroll;
-        int nTop;
-    } aCases[] = { { 7, 3, TRUE, 2 }, { 2, 0, FALSE, 0 } };
+    const struct { int nEntries; int nSel; BOOL bScroll; int nTop; } aCases[] = { { 7, 3, TRUE, 2 }, { 2, 0, FALSE, 0 } };
     for (const auto& c : aCases)
     {
         SCOPED_TRACE(c.nEntries);
@@ -285,11 +279,7 @@ HWND ShownTip()
 
 TEST_F(XListInteraction, HoverShowsTheCellsTipInTheToolTipWindowLineByLine)
 {
-    const struct
-    {
-        int nItem;
-        LPCWSTR lpszTip;
-    } aCases[] = { { 1, L"one line" }, { 2, L"first line\nsecond line" } };
+    const struct { int nItem; LPCWSTR lpszTip; } aCases[] = { { 1, L"one line" }, { 2, L"first line\nsecond line" } };
     List().EnableToolTips(TRUE);
     int aHeights[2] = {};
     for (int i = 0; i < 2; ++i)

@@ -85,12 +85,7 @@ TEST_F(XListModel, SettersAnswerBadItemsColumnsAndMissingRecords)
 {
     List().InsertItem(0, L"with records");
     List().CListCtrl::InsertItem(1, L"without");
-    const struct
-    {
-        int nItem;
-        int nCol;
-        BOOL bTextResult;
-    } aCases[] = { { -1, 0, FALSE }, { 2, 0, FALSE }, { 0, -1, FALSE }, { 0, 3, FALSE }, { 1, 1, TRUE } };
+    const struct { int nItem; int nCol; BOOL bTextResult; } aCases[] = { { -1, 0, FALSE }, { 2, 0, FALSE }, { 0, -1, FALSE }, { 0, 3, FALSE }, { 1, 1, TRUE } };
     for (const auto& c : aCases)
     {
         SCOPED_TRACE(testing::Message() << c.nItem << "," << c.nCol);
@@ -128,13 +123,7 @@ TEST_F(XListModel, ComboCellsTakeTheirInitialSelectionAndSelectByData)
     for (int i = 0; i < 4; ++i)
         List().InsertItem(i, L"row");
     List().SetItemText(3, 2, L"kept");
-    const struct
-    {
-        int nItem;
-        int nSel;
-        LPCWSTR lpszText;
-        int nData;
-    } aCases[] = { { 0, -1, L"?", -1 }, { 1, 1, L"Urgent", 20 }, { 2, 0, L"Routine", 10 }, { 3, 3, L"kept", -1 } };
+    const struct { int nItem; int nSel; LPCWSTR lpszText; int nData; } aCases[] = { { 0, -1, L"?", -1 }, { 1, 1, L"Urgent", 20 }, { 2, 0, L"Routine", 10 }, { 3, 3, L"kept", -1 } };
     for (const auto& c : aCases)
     {
         SCOPED_TRACE(c.nSel);
