@@ -168,15 +168,8 @@ TEST_F(ColorListBoxTest, EachFocusRequestInvertsTheFrameOnce)
     m_list.AddString(L"Focus", RED);
     m_list.SetItemColor(0, RED, PALE, ALL_BITS, ALL_BITS);
     CDibSurface surface(120, 20, RGB(9, 9, 9));
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_LISTBOX;
-    dis.CtlID = IDC_COLORS;
-    dis.itemID = 0;
-    dis.hwndItem = m_list.m_hWnd;
-    dis.hDC = surface.DC().GetSafeHdc();
-    dis.rcItem = CRect(0, 0, 100, 14);
-    dis.itemData = m_list.CListBox::GetItemData(0);
-    dis.itemAction = ODA_DRAWENTIRE;
+    DRAWITEMSTRUCT dis = { ODT_LISTBOX, IDC_COLORS, 0, ODA_DRAWENTIRE, 0, m_list.m_hWnd, surface.DC().GetSafeHdc(),
+        { 0, 0, 100, 14 }, m_list.CListBox::GetItemData(0) };
     m_dialog.SendMessage(WM_DRAWITEM, IDC_COLORS, reinterpret_cast<LPARAM>(&dis));
     const CRect rectFrame(0, 0, 100, 1);
     EXPECT_UNIFORM(surface.Capture(), rectFrame, PALE);

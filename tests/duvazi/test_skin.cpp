@@ -152,12 +152,7 @@ protected:
 
     void TearDown() override { m_host.DestroyWindow(); }
 
-    CRect ItemRect(int nIndex)
-    {
-        CRect rc;
-        m_bar.GetItemRect(nIndex, &rc);
-        return rc;
-    }
+    CRect ItemRect(int nIndex) { CRect rc; m_bar.GetItemRect(nIndex, &rc); return rc; }
 
     CHostWnd m_host;
     CRecordingSkinToolBar m_bar;

@@ -143,15 +143,8 @@ protected:
         CFont* pOldFont = dc.SelectObject(m_header.GetFont());
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(RGB(0, 0, 0));
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_HEADER;
-        dis.CtlID = m_header.GetDlgCtrlID();
-        dis.itemID = nItem;
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = nState;
-        dis.hwndItem = m_header.m_hWnd;
-        dis.hDC = dc.m_hDC;
-        dis.rcItem = rcItem;
+        DRAWITEMSTRUCT dis = { ODT_HEADER, static_cast<UINT>(m_header.GetDlgCtrlID()), static_cast<UINT>(nItem),
+            ODA_DRAWENTIRE, nState, m_header.m_hWnd, dc.m_hDC, rcItem, 0 };
         m_list.SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
         dc.SelectObject(pOldFont);
         return surface.Capture();

@@ -28,12 +28,7 @@ protected:
             List().InsertItem(i, L"row");
     }
     CProbeXList& List() { return m_host.m_list; }
-    CRect Cell(int nItem, int nSubItem)
-    {
-        CRect rect;
-        List().GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect);
-        return rect;
-    }
+    CRect Cell(int nItem, int nSubItem) { CRect rect; List().GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect); return rect; }
     // Black text on kGround, as the cell would show it.
     void SetCellText(int nItem, int nSubItem, LPCWSTR lpszText)
     {
