@@ -372,10 +372,8 @@ TEST_F(PatientListTest, ColumnCountMismatchFillsAndSearchesOnlyColumnsInBoth)
     m_list.FilterChanged(L"", 0);
     EXPECT_EQ(m_list.GetItemCount(), 7);
 
-    m_list.InsertColumn(0, L"Id", LVCFMT_LEFT, 80);
-    m_list.InsertColumn(1, L"Extra", LVCFMT_LEFT, 80);
-    m_list.InsertColumn(2, L"Extra", LVCFMT_LEFT, 80);
-    m_list.InsertColumn(3, L"Extra", LVCFMT_LEFT, 80);
+    for (int nColumn = 0; nColumn < 4; ++nColumn)
+        m_list.InsertColumn(nColumn, nColumn == 0 ? L"Id" : L"Extra", LVCFMT_LEFT, 80);
     m_list.SetItemText(0, 3, L"Annex");
     m_list.FilterChanged(L"", 0);
     EXPECT_EQ(Column(3), Texts(7, L"")) << "a column beyond the profile is not the list's to fill";
