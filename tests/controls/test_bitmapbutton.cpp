@@ -26,13 +26,6 @@ const COLORREF CHECKED = RGB(0, 0, 255);
 const CSize BITMAP_SIZE(16, 12);
 const CSize BUTTON_SIZE(75, 23);    // odd, so centring halves truncate
 
-class CButtonHostDialog : public CDialog
-{
-protected:
-    virtual void OnOK() {}
-    virtual void OnCancel() {}
-};
-
 // Lets the tests see which bitmap handles the button holds.
 class CProbeButton : public KaCBitmapButton
 {
@@ -92,7 +85,7 @@ protected:
         SendMouse(rect.CenterPoint() + CPoint(m_cxPress, 0), dwFlags);
     }
 
-    CButtonHostDialog m_dialog;
+    CDialog m_dialog;
     CProbeButton m_button;
     int m_cxPress = 5;
 };

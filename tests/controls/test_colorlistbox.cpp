@@ -27,13 +27,6 @@ const COLORREF ALL_BITS = static_cast<COLORREF>(-1);
 const DWORD_PTR NO_ITEM_DATA = static_cast<DWORD_PTR>(-1);
 const DWORD OWNER_DRAWN = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
 
-class CListHostDialog : public CDialog
-{
-protected:
-    virtual void OnOK() {}
-    virtual void OnCancel() {}
-};
-
 class ColorListBoxTest : public ::testing::Test
 {
 protected:
@@ -64,14 +57,9 @@ protected:
             m_list.SetItemData(m_list.AddString(L"Item", RED), data[i]);
     }
 
-    CRect ItemRect(CColorListBox& list, int nIndex)
-    {
-        CRect rect;
-        list.GetItemRect(nIndex, &rect);
-        return rect;
-    }
+    static CRect ItemRect(CColorListBox& list, int nIndex) { CRect rect; list.GetItemRect(nIndex, &rect); return rect; }
 
-    CListHostDialog m_dialog;
+    CDialog m_dialog;
     CColorListBox m_list;
     CColorListBox m_tabbed;
 };
@@ -180,15 +168,8 @@ TEST_F(ColorListBoxTest, EachFocusRequestInvertsTheFrameOnce)
     m_list.AddString(L"Focus", RED);
     m_list.SetItemColor(0, RED, PALE, ALL_BITS, ALL_BITS);
     CDibSurface surface(120, 20, RGB(9, 9, 9));
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_LISTBOX;
-    dis.CtlID = IDC_COLORS;
-    dis.itemID = 0;
-    dis.hwndItem = m_list.m_hWnd;
-    dis.hDC = surface.DC().GetSafeHdc();
-    dis.rcItem = CRect(0, 0, 100, 14);
-    dis.itemData = m_list.CListBox::GetItemData(0);
-    dis.itemAction = ODA_DRAWENTIRE;
+    DRAWITEMSTRUCT dis = { ODT_LISTBOX, IDC_COLORS, 0, ODA_DRAWENTIRE, 0, m_list.m_hWnd, surface.DC().GetSafeHdc(),
+        { 0, 0, 100, 14 }, m_list.CListBox::GetItemData(0) };
     m_dialog.SendMessage(WM_DRAWITEM, IDC_COLORS, reinterpret_cast<LPARAM>(&dis));
     const CRect rectFrame(0, 0, 100, 1);
     EXPECT_UNIFORM(surface.Capture(), rectFrame, PALE);

@@ -96,13 +96,6 @@ private:
     bool m_bRegistered = true;
 };
 
-class CLinkHostDialog : public CDialog
-{
-protected:
-    virtual void OnOK() {}
-    virtual void OnCancel() {}
-};
-
 class StaticLinkTest : public ::testing::Test
 {
 protected:
@@ -169,7 +162,7 @@ protected:
     }
 
     CRecordingScheme m_scheme;
-    CLinkHostDialog m_dialog;
+    CDialog m_dialog;
     CStaticLink m_link;
     CStaticLink m_other;
 };

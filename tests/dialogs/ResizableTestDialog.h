@@ -32,12 +32,7 @@ public:
         SetWindowPos(NULL, 0, 0, cx + rcWindow.Width() - rcClient.Width(),
             cy + rcWindow.Height() - rcClient.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    CRect WindowRect() const
-    {
-        CRect rect;
-        GetWindowRect(&rect);
-        return rect;
-    }
+    CRect WindowRect() const { CRect rect; GetWindowRect(&rect); return rect; }
 };
 }
 

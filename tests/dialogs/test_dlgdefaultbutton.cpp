@@ -51,12 +51,7 @@ CPoint PointerAfter(const std::function<void()>& action)
     return pt;
 }
 
-CPoint CentreOf(HWND hWnd)
-{
-    CRect rect;
-    ::GetWindowRect(hWnd, &rect);
-    return rect.CenterPoint();
-}
+CPoint CentreOf(HWND hWnd) { CRect rect; ::GetWindowRect(hWnd, &rect); return rect.CenterPoint(); }
 
 // A hidden dialog with two buttons sharing IDC_REJECT and, before them in z-order, a panel
 // whose own child carries the id IDC_ACCEPT.

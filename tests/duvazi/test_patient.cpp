@@ -1,5 +1,4 @@
-// Patient records as the patient list relies on them: identity, the list's name format and the
-// patient array's copies.
+// Patient records as the patient list relies on them: identity and the list's name format.
 #include <duvazi.h>
 #include <gtest/gtest.h>
 
@@ -21,13 +20,7 @@ TEST(Patient, IdentityIsIdAndBirthDateOrElseNameAndBirthDate)
     const CPatient withId = MakePatient(L"PID000017", L"West", L"Anna", CPatientDate(1970, 3, 21));
     const CPatient withoutId = MakePatient(L"", L"Doe", L"John", CPatientDate(1980, 1, 1));
     const CPatient empty;
-    struct
-    {
-        const char* pszWhat;
-        const CPatient* pBase;
-        void (*pfnChange)(CPatient&);
-        bool bSame;
-    } cases[] = {
+    struct { const char* pszWhat; const CPatient* pBase; void (*pfnChange)(CPatient&); bool bSame; } cases[] = {
         { "new name and study", &withId, [](CPatient& p) { p.SetLastName(L"West-Annex"); p.SetModality(L"MR"); }, true },
         { "other birth date", &withId, [](CPatient& p) { p.SetBirthDate(CPatientDate(1970, 3, 22)); }, false },
         { "id in other case", &withId, [](CPatient& p) { p.SetPatientId(L"pid000017"); }, false },
@@ -58,18 +51,4 @@ TEST(Patient, FullNameOfTheListLeavesOutMissingParts)
         patient.SetMiddleName(c.lpszMiddle);
         EXPECT_STREQ(c.lpszExpected, patient.GetFullName(1));
     }
-}
-
-TEST(PatientArray, CopiesOwnTheirPatients)
-{
-    CPatientArray patients;
-    for (int i = 0; i < 20; i++)
-        patients.Add(MakePatient(L"PID", L"Last", L"First", CPatientDate(1950 + i, 1, 1)));
-    CPatientArray copy(patients);
-    patients.RemoveAt(10, 5);
-    EXPECT_EQ(1965, patients[10].GetBirthDate().GetYear());
-    patients[0].SetLastName(L"Changed");
-    patients.RemoveAll();
-    ASSERT_EQ(20, copy.GetSize());
-    EXPECT_STREQ(L"Last", copy[0].GetLastName());
 }

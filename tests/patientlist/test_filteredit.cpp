@@ -138,7 +138,7 @@ TEST_F(FilterEditTest, WithoutAListenerTheTimerFiresOnceAndASecondListenerReplac
     bare.DestroyWindow();
 }
 
-TEST_F(FilterEditTest, NoNoticeAfterTheWindowIsDestroyed)
+TEST_F(FilterEditTest, NoNoticeAfterTheWindowIsDestroyedAndNoneAfterAListenerDestroysTheDialog)
 {
     m_edit.SetWindowText(L"Ann");
     PumpFor(300);
@@ -151,10 +151,8 @@ TEST_F(FilterEditTest, NoNoticeAfterTheWindowIsDestroyed)
     m_edit.SetWindowText(L"Annex");
     PumpFor(LATEST_MS);
     EXPECT_EQ(m_listener.Count(), 0u);
-}
 
-TEST_F(FilterEditTest, ListenerThatDestroysTheDialogEndsTheDelayCleanly)
-{
+    // A listener that destroys the dialog ends the delay cleanly.
     struct CClosingListener : IFilterListener
     {
         CDialog* pDialog = nullptr;
@@ -167,7 +165,6 @@ TEST_F(FilterEditTest, ListenerThatDestroysTheDialogEndsTheDelayCleanly)
     } listener;
     listener.pDialog = &m_dialog;
     m_edit.AddListener(&listener);
-
     m_edit.SetWindowText(L"x");
     ASSERT_TRUE(PumpUntil([&] { return listener.nCalls > 0; }, LATEST_MS));
     PumpFor(1200);

@@ -28,42 +28,29 @@ class CMemoryRegistry : public CTavrinRegistry
 {
 public:
     CMemoryRegistry() : CTavrinRegistry(L"") {}
-    virtual DWORD ReadDWord(CString strKey, DWORD dwDefault)
-    {
-        auto it = m_dwords.find(strKey);
-        return it == m_dwords.end() ? dwDefault : it->second;
-    }
+    virtual DWORD ReadDWord(CString strKey, DWORD dwDefault) { return m_dwords.count(strKey) ? m_dwords[strKey] : dwDefault; }
     virtual void WriteDWord(CString strKey, DWORD dwValue) { m_dwords[strKey] = dwValue; }
-    virtual CRect ReadRect(CString strKey)
-    {
-        auto it = m_rects.find(strKey);
-        return it == m_rects.end() ? CRect() : it->second;
-    }
+    virtual CRect ReadRect(CString strKey) { return m_rects.count(strKey) ? m_rects[strKey] : CRect(); }
     virtual void WriteRect(CString strKey, const CRect& rect) { m_rects[strKey] = rect; }
 
     std::map<CString, DWORD> m_dwords;
     std::map<CString, CRect> m_rects;
 };
 
-// The host frame: it handles the enabled tools and disables ID_TOOL_OFF on updates.
+// The host frame: it records the tools' commands and disables ID_TOOL_OFF on updates.
 class CTestFrame : public CFrameWnd
 {
 public:
     std::vector<UINT> m_commands;
 
 protected:
-    afx_msg void OnToolA() { m_commands.push_back(ID_TOOL_A); }
-    afx_msg void OnToolB() { m_commands.push_back(ID_TOOL_B); }
-    afx_msg void OnToolD() { m_commands.push_back(ID_TOOL_D); }
+    afx_msg void OnTool(UINT nID) { m_commands.push_back(nID); }
     afx_msg void OnUpdateToolOff(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
-    ON_COMMAND(ID_TOOL_A, &CTestFrame::OnToolA)
-    ON_COMMAND(ID_TOOL_B, &CTestFrame::OnToolB)
-    ON_COMMAND(ID_TOOL_D, &CTestFrame::OnToolD)
-    ON_COMMAND(ID_TOOL_E, &CTestFrame::OnToolA)
+    ON_COMMAND_RANGE(ID_TOOL_A, ID_TOOL_E, &CTestFrame::OnTool)
     ON_UPDATE_COMMAND_UI(ID_TOOL_OFF, &CTestFrame::OnUpdateToolOff)
 END_MESSAGE_MAP()
 
@@ -236,12 +223,7 @@ TEST_F(TavrinToolBar, SavedLeftEdgeOffScreenComesBackAtZero)
 TEST_F(TavrinToolBar, MouseActionsPostTheirNotificationsToTheFrame)
 {
     struct SStep { int nTarget; DWORD dwFlags; };
-    const struct
-    {
-        const char* pszName;
-        std::vector<SStep> steps;
-        std::vector<SExpectedMessage> expected;
-    } cases[] = {
+    const struct { const char* pszName; std::vector<SStep> steps; std::vector<SExpectedMessage> expected; } cases[] = {
         { "press and release on one button",
           { { ID_TOOL_A, 0 }, { ID_TOOL_A, MOUSEEVENTF_LEFTDOWN }, { ID_TOOL_A, MOUSEEVENTF_LEFTUP } },
           { Notice(WM_TOOLBARBUTTON_HOT, ID_TOOL_A, 1), Notice(WM_TOOLBARBUTTON_PRESSED, ID_TOOL_A),

@@ -10,6 +10,8 @@
 #include "MessagePump.h"
 #include "PixelCapture.h"
 
+#include <vector>
+
 using namespace zaduv_test;
 
 namespace
@@ -101,15 +103,12 @@ TEST(MemDC, PrintingTargetIsDrawnOnDirectlyAndStaysUsable)
     const HDC hTargetDC = dcTarget.m_hDC;
     {
         CMemDC memDC(&dcTarget);
-        EXPECT_TRUE(memDC.IsPrinting());
-        EXPECT_EQ(memDC.m_hDC, hTargetDC);
+        EXPECT_TRUE(memDC.IsPrinting() && memDC.m_hDC == hTargetDC);
         memDC.FillSolidRect(20, 20, 30, 10, crShape);
         // No buffer: the drawing is on the target at once.
-        EXPECT_EQ(target.Pixel(10, 10), crShape);
-        EXPECT_EQ(target.Pixel(40, 20), crPaper);
+        EXPECT_EQ(std::vector<COLORREF>({ target.Pixel(10, 10), target.Pixel(40, 20) }), std::vector<COLORREF>({ crShape, crPaper }));
     }
-    EXPECT_EQ(dcTarget.m_hDC, hTargetDC);
-    EXPECT_EQ(CDC::FromHandle(hTargetDC), &dcTarget);
+    EXPECT_TRUE(dcTarget.m_hDC == hTargetDC && CDC::FromHandle(hTargetDC) == &dcTarget);
     EXPECT_EQ(::GetCurrentObject(hTargetDC, OBJ_BITMAP), target.GetBitmap());
     dcTarget.FillSolidRect(60, 60, 5, 5, crFill);
     EXPECT_EQ(target.Pixel(50, 50), crFill);

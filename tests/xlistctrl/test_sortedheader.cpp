@@ -26,18 +26,10 @@ template <class THeader> struct STriangleRoom;
 template <> struct STriangleRoom<CSortedHeaderCtrl> { static const int nOffsets = 2; };
 template <> struct STriangleRoom<CXSortedHeaderCtrl> { static const int nOffsets = 3; };
 
-// Reaches what the classes keep to themselves.
-template <class THeader>
-class CProbe : public THeader
-{
-public:
-};
-
 template <class THeader>
 class SortedHeader : public ::testing::Test
 {
 protected:
-    typedef CProbe<THeader> CHeader;
     static const int kRoom = STriangleRoom<THeader>::nOffsets;
 
     void SetUp() override
@@ -52,9 +44,6 @@ protected:
         m_list.InsertItem(0, _T("first row"));
         ASSERT_TRUE(m_header.SubclassWindow(ListView_GetHeader(m_list.m_hWnd)));
         ASSERT_EQ(m_header.GetFont()->GetSafeHandle(), m_font.GetSafeHandle());
-        m_crFace = ::GetSysColor(COLOR_3DFACE);
-        m_crLight = ::GetSysColor(COLOR_3DHILIGHT);
-        m_crShadow = ::GetSysColor(COLOR_3DSHADOW);
     }
 
     void TearDown() override
@@ -66,19 +55,9 @@ protected:
 
     int Offset() const { return SpaceOffset(m_header.GetFont()); }
 
-    CRect ItemRect(int nItem)
-    {
-        CRect rect;
-        m_header.GetItemRect(nItem, &rect);
-        return rect;
-    }
+    CRect ItemRect(int nItem) { CRect rect; m_header.GetItemRect(nItem, &rect); return rect; }
 
-    CSize HeaderSize()
-    {
-        CRect rect;
-        m_header.GetClientRect(&rect);
-        return rect.Size();
-    }
+    CSize HeaderSize() { CRect rect; m_header.GetClientRect(&rect); return rect.Size(); }
 
     int Format(int nItem)
     {
@@ -103,16 +82,9 @@ protected:
         int nRoomOffsets, BOOL bPressed)
     {
         const int o = Offset();
-        CRect rcLabel(rcItem);
-        if (bPressed)
-        {
-            rcLabel.left++;
-            rcLabel.top += 2;
-            rcLabel.right++;
-        }
-        rcLabel.right -= nRoomOffsets * o;
-        rcLabel.left += o;
-        rcLabel.right -= o;
+        const int nShift = bPressed ? 1 : 0;
+        const CRect rcLabel(rcItem.left + nShift + o, rcItem.top + 2 * nShift, rcItem.right + nShift - (nRoomOffsets + 1) * o,
+            rcItem.bottom);
         return RenderText(size.cx, size.cy, m_crFace, m_header.GetFont(), lpszCaption, rcLabel,
             kSortedFormat | nAlign);
     }
@@ -171,15 +143,8 @@ protected:
         CFont* pOldFont = dc.SelectObject(m_header.GetFont());
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(RGB(0, 0, 0));
-        DRAWITEMSTRUCT dis = {};
-        dis.CtlType = ODT_HEADER;
-        dis.CtlID = m_header.GetDlgCtrlID();
-        dis.itemID = nItem;
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = nState;
-        dis.hwndItem = m_header.m_hWnd;
-        dis.hDC = dc.m_hDC;
-        dis.rcItem = rcItem;
+        DRAWITEMSTRUCT dis = { ODT_HEADER, static_cast<UINT>(m_header.GetDlgCtrlID()), static_cast<UINT>(nItem),
+            ODA_DRAWENTIRE, nState, m_header.m_hWnd, dc.m_hDC, rcItem, 0 };
         m_list.SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
         dc.SelectObject(pOldFont);
         return surface.Capture();
@@ -188,10 +153,10 @@ protected:
     CFont m_font;
     CHostWindow m_host;
     CListCtrl m_list;
-    CHeader m_header;
-    COLORREF m_crFace;
-    COLORREF m_crLight;
-    COLORREF m_crShadow;
+    THeader m_header;
+    const COLORREF m_crFace = ::GetSysColor(COLOR_3DFACE);
+    const COLORREF m_crLight = ::GetSysColor(COLOR_3DHILIGHT);
+    const COLORREF m_crShadow = ::GetSysColor(COLOR_3DSHADOW);
 };
 
 typedef ::testing::Types<CSortedHeaderCtrl, CXSortedHeaderCtrl> SortedHeaderTypes;
@@ -236,13 +201,7 @@ TYPED_TEST(SortedHeader, TriangleInBothDirectionsAndTheCaptionInTheRoomLeftOfIt)
 {
     CFont fontLarge;
     ASSERT_TRUE(CreateCrispFont(fontLarge, 22));
-    const struct
-    {
-        int nColumn;
-        LPCTSTR lpszCaption;
-        UINT nAlign;
-        CFont* pFont;
-    } cases[] = { { 0, _T("Name"), DT_LEFT, &this->m_font },
+    const struct { int nColumn; LPCTSTR lpszCaption; UINT nAlign; CFont* pFont; } cases[] = { { 0, _T("Name"), DT_LEFT, &this->m_font },
         { 1, _T("Date of the most recent examination"), DT_CENTER, &this->m_font },
         { 2, _T("Size"), DT_RIGHT, &this->m_font }, { 2, _T("Size"), DT_RIGHT, &fontLarge } };
     const int oSmall = this->Offset();
@@ -324,11 +283,7 @@ TYPED_TEST(SortedHeader, PressingTheSortColumnShiftsOnlyTheCaption)
     CCapturedImage focused = this->DrawThroughList(1, ODS_SELECTED | ODS_FOCUS, size, rcItem);
     EXPECT_UNIFORM(focused, CRect(0, 0, rcItem.left, size.cy), RGB(1, 2, 3));
     EXPECT_UNIFORM(focused, CRect(rcItem.right, 0, size.cx, size.cy), RGB(1, 2, 3));
-    const struct
-    {
-        const CCapturedImage* pImage;
-        const CCapturedImage* pReference;
-    } cases[] = { { &pressed, &referencePressed }, { &focused, &referenceNormal } };
+    const struct { const CCapturedImage* pImage; const CCapturedImage* pReference; } cases[] = { { &pressed, &referencePressed }, { &focused, &referenceNormal } };
     for (const auto& c : cases)
     {
         EXPECT_SAME_INK(*c.pImage, *c.pReference, rectCaption, this->m_crFace);

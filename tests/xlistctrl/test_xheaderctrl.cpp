@@ -47,28 +47,6 @@ public:
     }
 };
 
-// System colours changed for one case and put back afterwards.
-class CSysColorsGuard
-{
-public:
-    CSysColorsGuard(std::initializer_list<std::pair<int, COLORREF>> colours)
-    {
-        std::vector<COLORREF> crNew;
-        for (const auto& colour : colours)
-        {
-            m_elements.push_back(colour.first);
-            m_saved.push_back(::GetSysColor(colour.first));
-            crNew.push_back(colour.second);
-        }
-        ::SetSysColors(static_cast<int>(m_elements.size()), m_elements.data(), crNew.data());
-    }
-    ~CSysColorsGuard() { ::SetSysColors(static_cast<int>(m_elements.size()), m_elements.data(), m_saved.data()); }
-
-private:
-    std::vector<int> m_elements;
-    std::vector<COLORREF> m_saved;
-};
-
 class XHeaderPaint : public ::testing::Test
 {
 protected:
@@ -107,12 +85,7 @@ protected:
         return m_header.InsertItem(m_header.GetItemCount(), &hdi);
     }
 
-    CRect ItemRect(int nItem)
-    {
-        CRect rect;
-        m_header.GetItemRect(nItem, &rect);
-        return rect;
-    }
+    CRect ItemRect(int nItem) { CRect rect; m_header.GetItemRect(nItem, &rect); return rect; }
 
     // The caption as the header must show it, drawn by the test into rect.
     CCapturedImage Reference(LPCTSTR lpszCaption, const CRect& rect)
@@ -333,20 +306,23 @@ TEST_F(XHeaderPaint, NextPaintAfterASystemColourChangeUsesTheNewColours)
     AddColumn(_T("Next"), 80);
     const COLORREF crOldFace = m_crFace;
     const COLORREF crNewText = RGB(190, 0, 0);
-    {
-        CSysColorsGuard colours({ { COLOR_3DFACE, RGB(200, 220, 240) }, { COLOR_3DHIGHLIGHT, RGB(250, 250, 200) },
-            { COLOR_3DSHADOW, RGB(90, 60, 30) }, { COLOR_BTNTEXT, crNewText } });
-        PumpPending();
-        ReadColours();
-        ASSERT_EQ(m_crFace, RGB(200, 220, 240));
-        CCapturedImage image = CaptureClient(&m_header);
-        ExpectFrame(image, 200);
-        ExpectDivider(image, 120);
-        EXPECT_COLOR_COUNT(image, image.GetRect(), crNewText, 0);
-        EXPECT_SAME_INK(image, Reference(_T("Caption"), CRect(kSpacing, 0, 120 - kSpacing, kHeaderHeight)),
-            CRect(2, 2, 118, kHeaderHeight - 2), m_crFace);
-        EXPECT_GT(image.CountColor(CRect(2, 2, 118, kHeaderHeight - 2), RGB(0, 0, 0)), 0);
-    }
+    const int aElements[] = { COLOR_3DFACE, COLOR_3DHIGHLIGHT, COLOR_3DSHADOW, COLOR_BTNTEXT };
+    const COLORREF aNew[] = { RGB(200, 220, 240), RGB(250, 250, 200), RGB(90, 60, 30), crNewText };
+    COLORREF aSaved[4];
+    for (int i = 0; i < 4; ++i)
+        aSaved[i] = ::GetSysColor(aElements[i]);
+    ::SetSysColors(4, aElements, aNew);
+    PumpPending();
+    ReadColours();
+    CCapturedImage image = CaptureClient(&m_header);
+    ::SetSysColors(4, aElements, aSaved);
+    ASSERT_EQ(m_crFace, RGB(200, 220, 240));
+    ExpectFrame(image, 200);
+    ExpectDivider(image, 120);
+    EXPECT_COLOR_COUNT(image, image.GetRect(), crNewText, 0);
+    EXPECT_SAME_INK(image, Reference(_T("Caption"), CRect(kSpacing, 0, 120 - kSpacing, kHeaderHeight)),
+        CRect(2, 2, 118, kHeaderHeight - 2), m_crFace);
+    EXPECT_GT(image.CountColor(CRect(2, 2, 118, kHeaderHeight - 2), RGB(0, 0, 0)), 0);
     PumpPending();
     ReadColours();
     EXPECT_EQ(m_crFace, crOldFace);

@@ -27,12 +27,12 @@ protected:
         m_crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
     }
     CProbeXList& List() { return m_host.m_list; }
-    CXListComboData Choices()
+    static CXListComboData Choices()
     {
         CXListComboData items;
-        items.AddItem(L"Routine", 10);
-        items.AddItem(L"Urgent", 20);
-        items.AddItem(L"Stat", 30);
+        const LPCWSTR aTexts[] = { L"Routine", L"Urgent", L"Stat" };
+        for (int i = 0; i < 3; ++i)
+            items.AddItem(aTexts[i], 10 * (i + 1));
         return items;
     }
 
@@ -41,7 +41,7 @@ protected:
     COLORREF m_crWindowText = 0;
 };
 
-TEST_F(XListModel, InsertItemFormsFillElementZeroAndDropTheParameter)
+TEST_F(XListModel, InsertItemFormsFillElementZeroDropTheParameterAndKeepColoursOfMinusOne)
 {
     LVITEM lvi = {};
     lvi.mask = LVIF_TEXT | LVIF_PARAM;
@@ -67,6 +67,16 @@ TEST_F(XListModel, InsertItemFormsFillElementZeroAndDropTheParameter)
                   List().InsertItem(-1, L"x", kRed, kBlue), List().InsertItem(nullptr) }),
         std::vector<int>(4, -1));
     EXPECT_EQ(List().GetItemCount(), 3);
+
+    // Colours of -1 mean the window's colours only through SetItemText.
+    ASSERT_TRUE(List().SetItemText(0, 1, L"b", static_cast<COLORREF>(-1), static_cast<COLORREF>(-1)));
+    EXPECT_EQ(List().GetCell(0, 1)->crText, m_crWindowText);
+    EXPECT_EQ(List().GetItemColor(0, 1), m_crWindow);
+    List().SetItemColor(0, 1, kRed, static_cast<COLORREF>(-1));
+    EXPECT_EQ(List().GetItemColor(0, 1), static_cast<COLORREF>(-1));
+    List().SetItemColor(0, 1, kRed, kBlue);
+    EXPECT_EQ(List().GetItemColor(0, 1), kBlue);
+    EXPECT_EQ(List().GetCell(0, 1)->crText, kRed);
 }
 
 // Item 0 has records; item 1 was inserted by the base class and has none.
@@ -74,12 +84,7 @@ TEST_F(XListModel, SettersAnswerBadItemsColumnsAndMissingRecords)
 {
     List().InsertItem(0, L"with records");
     List().CListCtrl::InsertItem(1, L"without");
-    const struct
-    {
-        int nItem;
-        int nCol;
-        BOOL bTextResult;
-    } aCases[] = { { -1, 0, FALSE }, { 2, 0, FALSE }, { 0, -1, FALSE }, { 0, 3, FALSE }, { 1, 1, TRUE } };
+    const struct { int nItem; int nCol; BOOL bTextResult; } aCases[] = { { -1, 0, FALSE }, { 2, 0, FALSE }, { 0, -1, FALSE }, { 0, 3, FALSE }, { 1, 1, TRUE } };
     for (const auto& c : aCases)
     {
         SCOPED_TRACE(testing::Message() << c.nItem << "," << c.nCol);
@@ -112,31 +117,12 @@ TEST_F(XListModel, SettersAnswerBadItemsColumnsAndMissingRecords)
     EXPECT_EQ(List().GetItemCount(), 2);
 }
 
-TEST_F(XListModel, ColoursOfMinusOneMeanTheWindowColoursOnlyThroughSetItemText)
-{
-    List().InsertItem(0, L"a");
-    ASSERT_TRUE(List().SetItemText(0, 1, L"b", static_cast<COLORREF>(-1), static_cast<COLORREF>(-1)));
-    EXPECT_EQ(List().GetCell(0, 1)->crText, m_crWindowText);
-    EXPECT_EQ(List().GetItemColor(0, 1), m_crWindow);
-    List().SetItemColor(0, 1, kRed, static_cast<COLORREF>(-1));
-    EXPECT_EQ(List().GetItemColor(0, 1), static_cast<COLORREF>(-1));
-    List().SetItemColor(0, 1, kRed, kBlue);
-    EXPECT_EQ(List().GetItemColor(0, 1), kBlue);
-    EXPECT_EQ(List().GetCell(0, 1)->crText, kRed);
-}
-
 TEST_F(XListModel, ComboCellsTakeTheirInitialSelectionAndSelectByData)
 {
     for (int i = 0; i < 4; ++i)
         List().InsertItem(i, L"row");
     List().SetItemText(3, 2, L"kept");
-    const struct
-    {
-        int nItem;
-        int nSel;
-        LPCWSTR lpszText;
-        int nData;
-    } aCases[] = { { 0, -1, L"?", -1 }, { 1, 1, L"Urgent", 20 }, { 2, 0, L"Routine", 10 }, { 3, 3, L"kept", -1 } };
+    const struct { int nItem; int nSel; LPCWSTR lpszText; int nData; } aCases[] = { { 0, -1, L"?", -1 }, { 1, 1, L"Urgent", 20 }, { 2, 0, L"Routine", 10 }, { 3, 3, L"kept", -1 } };
     for (const auto& c : aCases)
     {
         SCOPED_TRACE(c.nSel);
@@ -161,18 +147,6 @@ TEST_F(XListModel, ComboCellsTakeTheirInitialSelectionAndSelectByData)
     EXPECT_FALSE(List().IsComboBoxItem(1, 2));
     EXPECT_EQ(List().GetComboSel(1, 2), -1);
     EXPECT_EQ(List().GetCell(1, 2)->pComboItems->GetSize(), 3);
-}
-
-TEST_F(XListModel, ColumnZeroEndsWhereColumnOneBegins)
-{
-    List().InsertItem(0, L"a");
-    CRect rect0;
-    CRect rect1;
-    ASSERT_TRUE(List().GetSubItemRect(0, 0, LVIR_BOUNDS, rect0));
-    ASSERT_TRUE(List().GetSubItemRect(0, 1, LVIR_BOUNDS, rect1));
-    EXPECT_EQ(rect0.right, rect1.left);
-    EXPECT_EQ(rect0.Width(), 100);
-    EXPECT_FALSE(List().GetSubItemRect(0, 3, LVIR_BOUNDS, rect0));
 }
 
 TEST(XListHosting, SubclassedFromADialogTemplateTheListAttachesItsHeader)

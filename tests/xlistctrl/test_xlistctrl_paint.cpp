@@ -28,12 +28,7 @@ protected:
             List().InsertItem(i, L"row");
     }
     CProbeXList& List() { return m_host.m_list; }
-    CRect Cell(int nItem, int nSubItem)
-    {
-        CRect rect;
-        List().GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect);
-        return rect;
-    }
+    CRect Cell(int nItem, int nSubItem) { CRect rect; List().GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect); return rect; }
     // Black text on kGround, as the cell would show it.
     void SetCellText(int nItem, int nSubItem, LPCWSTR lpszText)
     {
@@ -55,12 +50,7 @@ protected:
 
 TEST_F(XListPaint, TextStandsSixPixelsInsideItsCellAsItsColumnAlignsIt)
 {
-    const struct
-    {
-        int nCol;
-        LPCWSTR lpszText;
-        UINT nAlign;
-    } aCases[] = { { 1, L"Hello", DT_LEFT }, { 2, L"Right", DT_RIGHT }, { 3, L"Mid", DT_CENTER } };
+    const struct { int nCol; LPCWSTR lpszText; UINT nAlign; } aCases[] = { { 1, L"Hello", DT_LEFT }, { 2, L"Right", DT_RIGHT }, { 3, L"Mid", DT_CENTER } };
     for (const auto& c : aCases)
         SetCellText(1, c.nCol, c.lpszText);
     CCapturedImage image = CaptureClient(&List());
@@ -198,11 +188,7 @@ TEST_F(XListPaint, ProgressShowsItsFrameTheBarAndTheTextInTwoColours)
 
 TEST_F(XListPaint, ProgressPatternsFormatOneIntegerAndShowAnyOtherAsWritten)
 {
-    const struct
-    {
-        LPCWSTR lpszPattern;
-        LPCWSTR lpszShown;
-    } aCases[] = {
+    const struct { LPCWSTR lpszPattern; LPCWSTR lpszShown; } aCases[] = {
         { L"", L"20%" }, { L"%d of 100", L"20 of 100" }, { L"%03d%%", L"020%" }, { L"done", L"done" },
         { L"%s", L"%s" }, { L"%d %d", L"%d %d" }, { L"%n", L"%n" }, { L"%*d", L"%*d" }, { L"50%", L"50%" },
     };
