@@ -13,8 +13,7 @@ using zaduv_test::CHostWindow;
 
 namespace
 {
-const UINT WM_APP_PING = WM_APP + 1;
-const UINT WM_APP_BASEONLY = WM_APP + 2;
+const UINT WM_APP_PING = WM_APP + 1, WM_APP_BASEONLY = WM_APP + 2;
 const UINT g_nRegistered = ::RegisterWindowMessageW(L"ZaDUV.Tests.Registered");
 
 // A base window with its own map, and a derived window whose map names the base's map.
@@ -22,7 +21,6 @@ class CBaseWnd : public CHostWindow
 {
 public:
     std::vector<CString> m_log;
-protected:
     afx_msg LRESULT OnPing(WPARAM wParam, LPARAM) { m_log.push_back(L"base ping"); return 100 + wParam; }
     afx_msg LRESULT OnBaseOnly(WPARAM, LPARAM) { m_log.push_back(L"base only"); return 7; }
     DECLARE_MESSAGE_MAP()
@@ -35,7 +33,7 @@ END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd
 {
-protected:
+public:
     afx_msg LRESULT OnPing(WPARAM wParam, LPARAM) { m_log.push_back(L"derived ping"); return 200 + wParam; }
     afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam) { m_log.push_back(L"registered"); return wParam + lParam; }
     DECLARE_MESSAGE_MAP()
@@ -51,8 +49,7 @@ TEST(MessageMap, DerivedEntriesWinBaseEntriesStillAnswerAndTheRestGoesToTheDefau
 {
     CDerivedWnd derived;
     CBaseWnd base;
-    ASSERT_TRUE(derived.CreateHost(300, 200));
-    ASSERT_TRUE(base.CreateHost(300, 200));
+    ASSERT_TRUE(derived.CreateHost(300, 200) && base.CreateHost(300, 200));
     const struct { CBaseWnd* pWnd; UINT message; LRESULT lExpected; LPCWSTR pszLog; } cases[] = {
         { &derived, WM_APP_PING, 205, L"derived ping" },
         { &derived, WM_APP_BASEONLY, 7, L"base only" },
@@ -80,12 +77,10 @@ const COLORREF kText = RGB(255, 0, 0);
 class CReflectingButton : public CButton
 {
 public:
-    int m_nClicked = 0;
-    int m_nNotified = 0;
+    int m_nClicked = 0, m_nNotified = 0;
     BOOL m_bPassOn = FALSE;
     CBrush m_brush;
     CReflectingButton() { m_brush.CreateSolidBrush(RGB(0, 128, 0)); }
-protected:
     afx_msg BOOL OnClickedEx() { ++m_nClicked; return !m_bPassOn; }
     afx_msg BOOL OnNotifyEx(NMHDR* pNMHDR, LRESULT* pResult)
     {
@@ -112,10 +107,8 @@ END_MESSAGE_MAP()
 class CParentWnd : public CHostWindow
 {
 public:
-    int m_nClicked = 0;
-    int m_nNotified = 0;
+    int m_nClicked = 0, m_nNotified = 0;
     std::vector<UINT> m_rangeIds;
-protected:
     afx_msg void OnButton() { ++m_nClicked; }
     afx_msg void OnTestNotify(NMHDR*, LRESULT* pResult) { ++m_nNotified; *pResult = 7; }
     afx_msg BOOL OnRange(UINT nID, NMHDR*, LRESULT*) { m_rangeIds.push_back(nID); return TRUE; }
@@ -160,10 +153,9 @@ TEST(Reflection, TheChildAnswersFirstAndTheParentWhenPassedOn)
         EXPECT_TRUE(bPassOn || dc.GetTextColor() == kText) << "the child's handler set up the context";
     }
     // Plain windows without objects: nothing to reflect to, the range entry answers its ids only.
-    HWND hIn = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd, reinterpret_cast<HMENU>(205), NULL, NULL);
-    HWND hOut = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd, reinterpret_cast<HMENU>(211), NULL, NULL);
-    SendTestNotify(parent, hIn);
-    SendTestNotify(parent, hOut);
+    for (int nID : { 205, 211 })
+        SendTestNotify(parent, ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), NULL, NULL));
     EXPECT_EQ(std::vector<UINT>{ 205 }, parent.m_rangeIds);
 }
 
@@ -172,10 +164,7 @@ namespace
 class CCountingEdit : public CEdit
 {
 public:
-    int m_nPreSubclass = 0;
-    int m_nChars = 0;
-    int m_nPostNcDestroy = 0;
-protected:
+    int m_nPreSubclass = 0, m_nChars = 0, m_nPostNcDestroy = 0;
     virtual void PreSubclassWindow() { ++m_nPreSubclass; CEdit::PreSubclassWindow(); }
     virtual void PostNcDestroy() { ++m_nPostNcDestroy; }
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { ++m_nChars; CEdit::OnChar(nChar, nRepCnt, nFlags); }
@@ -193,10 +182,10 @@ CDialogTemplate MakeEditDialog()
     return t;
 }
 
-CString TextOf(CWnd& wnd)
+CString TextOf(HWND hWnd)
 {
     CString str;
-    wnd.GetWindowText(str);
+    CWnd::FromHandle(hWnd)->GetWindowText(str);
     return str;
 }
 }
@@ -213,7 +202,7 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     EXPECT_FALSE(CCountingEdit().SubclassWindow(edit.m_hWnd)) << "a window has one permanent object";
     edit.SendMessage(WM_CHAR, L'a', 1);
     EXPECT_EQ(1, edit.m_nChars);
-    EXPECT_EQ(CString(L"a"), TextOf(edit)) << "the original edit procedure still runs below ours";
+    EXPECT_EQ(CString(L"a"), TextOf(edit.m_hWnd)) << "the original edit procedure still runs below ours";
 
     // Unsubclassed, the window answers as before and the object hears nothing; subclassed again,
     // it goes with its window.
@@ -222,12 +211,28 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     EXPECT_EQ(0, ::SendMessageW(hEdit, WM_QUERYAFXWNDPROC, 0, 0));
     ::SendMessageW(hEdit, WM_CHAR, L'b', 1);
     EXPECT_EQ(1, edit.m_nChars);
-    EXPECT_EQ(CString(L"ab"), TextOf(*CWnd::FromHandle(hEdit)));
+    EXPECT_EQ(CString(L"ab"), TextOf(hEdit));
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
     dlg.DestroyWindow();
     EXPECT_EQ(nullptr, edit.m_hWnd) << "the child was detached when its window went";
     EXPECT_EQ(1, edit.m_nPostNcDestroy);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+}
+
+namespace
+{
+// Notes which object the map holds for the window when its first message arrives.
+class CCreateWatcher : public CWnd
+{
+public:
+    CWnd* m_pMappedAtNcCreate = NULL;
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCCREATE)
+            m_pMappedAtNcCreate = CWnd::FromHandlePermanent(m_hWnd);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
 }
 
 TEST(HandleMap, TemporaryWrappersYieldToThePermanentObjectAndNeverDestroyTheWindow)
@@ -245,22 +250,9 @@ TEST(HandleMap, TemporaryWrappersYieldToThePermanentObjectAndNeverDestroyTheWind
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     EXPECT_EQ(nullptr, CWnd::FromHandle(NULL));
     ::DestroyWindow(hWnd);
-
-    // An object being created is mapped before its first message.
-    class CCreateWatcher : public CWnd
-    {
-    public:
-        CWnd* m_pMappedAtNcCreate = NULL;
-    protected:
-        virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-        {
-            if (message == WM_NCCREATE)
-                m_pMappedAtNcCreate = CWnd::FromHandlePermanent(m_hWnd);
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    } watcher;
+    CCreateWatcher watcher;
     ASSERT_TRUE(watcher.CreateEx(0, AfxRegisterWndClass(0), L"w", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
-    EXPECT_EQ(&watcher, watcher.m_pMappedAtNcCreate);
+    EXPECT_EQ(&watcher, watcher.m_pMappedAtNcCreate) << "an object being created is mapped before its first message";
 }
 
 namespace
@@ -279,7 +271,6 @@ public:
             g_pPreTranslateLog->push_back(m_strName);
         return pMsg->message == WM_KEYDOWN && m_bEat;
     }
-protected:
     afx_msg void OnKeyDown(UINT, UINT, UINT) { ++m_nKeyDowns; }
     DECLARE_MESSAGE_MAP()
 };

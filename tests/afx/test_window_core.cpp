@@ -2,6 +2,7 @@
 // parents, the default window class, parent notifications and framework threads.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 #include "DialogTemplate.h"
 #include "HookedDialog.h"
@@ -48,20 +49,17 @@ BEGIN_MESSAGE_MAP(CTipDialog, CDialog)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXT, 0, 0xFFFF, &CTipDialog::OnToolTipText)
 END_MESSAGE_MAP()
 
-BOOL CALLBACK FindShownTip(HWND hWnd, LPARAM lParam)
-{
-    WCHAR szClass[64] = {};
-    ::GetClassNameW(hWnd, szClass, 64);
-    if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) != 0 || !::IsWindowVisible(hWnd))
-        return TRUE;
-    CWnd::FromHandle(hWnd)->GetWindowText(*reinterpret_cast<CString*>(lParam));
-    return FALSE;
-}
-
 CString ShownTipText()
 {
     CString strText;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownTip, reinterpret_cast<LPARAM>(&strText));
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+        WCHAR szClass[64] = {};
+        ::GetClassNameW(hWnd, szClass, 64);
+        if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) != 0 || !::IsWindowVisible(hWnd))
+            return TRUE;
+        CWnd::FromHandle(hWnd)->GetWindowText(*reinterpret_cast<CString*>(lParam));
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&strText));
     return strText;
 }
 }
@@ -184,46 +182,28 @@ TEST(WindowCore, DefaultClassRepaintsOnResizeAndErasesNothing)
     EXPECT_TRUE(rgn.PtInRegion(10, 10));
 }
 
-namespace
-{
-struct WorkerReport
-{
-    CWinThread* pThread = reinterpret_cast<CWinThread*>(1);
-    CWnd* pMainWnd = reinterpret_cast<CWnd*>(1);
-    INT_PTR nModalResult = 0;
-};
-
-DWORD WINAPI PlainWorker(LPVOID pParam)
-{
-    WorkerReport* pReport = static_cast<WorkerReport*>(pParam);
-    pReport->pThread = AfxGetThread();
-    pReport->pMainWnd = AfxGetMainWnd();
-    CDialogTemplate t = MakeToolDialog();
-    CHookedDialog dlg;
-    dlg.m_fnInit = [](CHookedDialog& d) { d.PostMessage(WM_COMMAND, IDOK); };
-    if (dlg.InitModalIndirect(t))
-        pReport->nModalResult = dlg.DoModal();
-    return 0;
-}
-}
-
 TEST(WindowCore, OnlyFrameworkThreadsHaveAThreadObject)
 {
     EXPECT_EQ(AfxGetApp(), AfxGetThread()) << "the application is its own thread's object";
-    WorkerReport report;
-    HANDLE hThread = ::CreateThread(NULL, 0, &PlainWorker, &report, 0, NULL);
-    ASSERT_NE(nullptr, hThread);
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 10000));
-    ::CloseHandle(hThread);
-    EXPECT_EQ(nullptr, report.pThread);
-    EXPECT_EQ(nullptr, report.pMainWnd);
-    EXPECT_EQ(IDOK, report.nModalResult) << "a modal loop still runs on a plain thread";
+    const void* pThread = &pThread;     // not null until the worker answers
+    const void* pMainWnd = &pMainWnd;
+    INT_PTR nModalResult = 0;
+    std::thread([&] {
+        pThread = AfxGetThread();
+        pMainWnd = AfxGetMainWnd();
+        CDialogTemplate t = MakeToolDialog();
+        CHookedDialog dlg;
+        dlg.m_fnInit = [](CHookedDialog& d) { d.PostMessage(WM_COMMAND, IDOK); };
+        nModalResult = dlg.InitModalIndirect(t) ? dlg.DoModal() : 0;
+    }).join();
+    EXPECT_EQ(nullptr, pThread);
+    EXPECT_EQ(nullptr, pMainWnd);
+    EXPECT_EQ(IDOK, nModalResult) << "a modal loop still runs on a plain thread";
     // The main window answer falls back from the active window to the main window.
     CHostWindow active;
     ASSERT_TRUE(active.CreateHost(50, 50, WS_POPUP));
-    CWinThread* pThread = AfxGetThread();
-    pThread->m_pActiveWnd = &active;
+    AfxGetThread()->m_pActiveWnd = &active;
     EXPECT_EQ(&active, AfxGetMainWnd());
-    pThread->m_pActiveWnd = NULL;
-    EXPECT_EQ(pThread->m_pMainWnd, AfxGetMainWnd());
+    AfxGetThread()->m_pActiveWnd = NULL;
+    EXPECT_EQ(AfxGetThread()->m_pMainWnd, AfxGetMainWnd());
 }
