@@ -5,52 +5,26 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <string>
+#include <cstdio>
 
 namespace
 {
 const LPCWSTR kCompanyKey = L"Software\\ZaDUV Tests";
 
-// Runs a host next to this executable and returns what it printed, or "" when it did not end.
+// Runs a host next to this executable and returns what it printed.
 CString RunHost(LPCWSTR lpszExeName)
 {
     WCHAR szPath[MAX_PATH];
     ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
-    CString strCommand(szPath);
-    strCommand = strCommand.Left(strCommand.ReverseFind(L'\\') + 1) + lpszExeName + L".exe";
-
-    SECURITY_ATTRIBUTES sa = { sizeof(sa), NULL, TRUE };
-    HANDLE hRead = NULL;
-    HANDLE hWrite = NULL;
-    if (!::CreatePipe(&hRead, &hWrite, &sa, 0))
-        return CString();
-    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW si = { sizeof(si) };
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = hWrite;
-    si.hStdError = hWrite;
-    PROCESS_INFORMATION pi = {};
-    BOOL bStarted = ::CreateProcessW(NULL, strCommand.GetBuffer(), NULL, NULL, TRUE, CREATE_NO_WINDOW,
-                                     NULL, NULL, &si, &pi);
-    strCommand.ReleaseBuffer();
-    ::CloseHandle(hWrite);
-    std::string strOutput;
-    if (bStarted && ::WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
-    {
-        char buffer[512];
-        DWORD dwRead = 0;
-        while (::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
-            strOutput.append(buffer, dwRead);
-    }
-    else if (bStarted)
-        ::TerminateProcess(pi.hProcess, 1);
-    if (bStarted)
-    {
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-    }
-    ::CloseHandle(hRead);
-    return CString(strOutput.c_str());
+    CString strCommand(szPath), strOutput;
+    strCommand = L"\"" + strCommand.Left(strCommand.ReverseFind(L'\\') + 1) + lpszExeName + L".exe\"";
+    FILE* pPipe = ::_wpopen(strCommand, L"rt");
+    WCHAR szLine[256];
+    while (pPipe != NULL && ::fgetws(szLine, 256, pPipe) != NULL)
+        strOutput += szLine;
+    if (pPipe != NULL)
+        ::_pclose(pPipe);
+    return strOutput;
 }
 
 CString AppKey(LPCWSTR lpszAppName)

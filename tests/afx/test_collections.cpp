@@ -11,10 +11,8 @@ namespace
 struct CRecord
 {
     static int s_nLive;
-
     CString m_strName;
     int m_nId;
-
     CRecord() : m_nId(-1) { ++s_nLive; }
     CRecord(const CRecord& src) : m_strName(src.m_strName), m_nId(src.m_nId) { ++s_nLive; }
     explicit CRecord(int nId) : m_nId(nId) { ++s_nLive; m_strName.Format(L"Patient %d", nId); }
@@ -48,15 +46,14 @@ std::vector<int> Walk(const LIST& list, F idOf)
 int RecordId(const CRecord& record) { return record.m_nId; }
 int PointedId(const void* p) { return *static_cast<const int*>(p); }
 
+
 class CollectionTest : public ::testing::Test
 {
-protected:
-    void SetUp() override { CRecord::s_nLive = 0; }
     void TearDown() override { EXPECT_EQ(0, CRecord::s_nLive) << "records leaked or destroyed twice"; }
 };
 }
 
-TEST_F(CollectionTest, ArrayInsertRemoveSizeAndCopyKeepOrderAndLives)
+TEST_F(CollectionTest, ArrayInsertRemoveSizeAndCopyKeepOrderAndLivesAndRejectBadIndices)
 {
     CArray<CRecord> array;
     for (int i = 0; i < 5; i++)
@@ -91,6 +88,18 @@ TEST_F(CollectionTest, ArrayInsertRemoveSizeAndCopyKeepOrderAndLives)
     ids.SetSize(10, 2);
     const UINT* pIds = ids.GetData();
     EXPECT_EQ((std::vector<UINT>{ 0, 42, 0, 0, 0, 0, 0, 0, 0, 0 }), std::vector<UINT>(pIds, pIds + ids.GetSize()));
+
+    // Bad indices throw the pre-allocated invalid-argument exception (undeleted, it leaks
+    // nothing) and leave the array as it was.
+    array.SetSize(1);
+    EXPECT_THROW(array.GetAt(1), CInvalidArgException*);
+    EXPECT_THROW((void)array[-1], CInvalidArgException*);
+    EXPECT_THROW(array.SetAt(1, CRecord(1)), CInvalidArgException*);
+    EXPECT_THROW(array.RemoveAt(0, 2), CInvalidArgException*);
+    EXPECT_THROW(array.InsertAt(0, CRecord(1), 0), CInvalidArgException*);
+    EXPECT_THROW(array.SetSize(-1), CInvalidArgException*);
+    EXPECT_THROW(array.Append(array), CInvalidArgException*);
+    EXPECT_EQ((std::vector<int>{ 0 }), Ids(array));
 }
 
 TEST_F(CollectionTest, ArrayGrowsByAddingRecordsAndElementsOfTheArrayItself)
@@ -112,21 +121,6 @@ TEST_F(CollectionTest, ArrayGrowsByAddingRecordsAndElementsOfTheArrayItself)
     array.RemoveAt(10, 99980);
     EXPECT_EQ(20, CRecord::s_nLive);
     EXPECT_EQ(99990, array[10].m_nId);
-}
-
-// The invalid-argument exception is pre-allocated: leaving it undeleted leaks nothing.
-TEST_F(CollectionTest, ArrayRejectsBadIndices)
-{
-    CArray<CRecord> array;
-    array.Add(CRecord(0));
-    EXPECT_THROW(array.GetAt(1), CInvalidArgException*);
-    EXPECT_THROW((void)array[-1], CInvalidArgException*);
-    EXPECT_THROW(array.SetAt(1, CRecord(1)), CInvalidArgException*);
-    EXPECT_THROW(array.RemoveAt(0, 2), CInvalidArgException*);
-    EXPECT_THROW(array.InsertAt(0, CRecord(1), 0), CInvalidArgException*);
-    EXPECT_THROW(array.SetSize(-1), CInvalidArgException*);
-    EXPECT_THROW(array.Append(array), CInvalidArgException*);
-    EXPECT_EQ((std::vector<int>{ 0 }), Ids(array));
 }
 
 TEST_F(CollectionTest, ListPositionsInsertRemoveAndFind)

@@ -59,23 +59,12 @@ TEST(CExceptionTest, PreallocatedExceptionsSurviveDelete)
     {
         CException* pCaught[2] = {};
         for (CException*& pThisTime : pCaught)
-        {
-            try
-            {
-                thrower.pfnThrow();
-            }
-            catch (CSimpleException* e)
-            {
-                pThisTime = e;
-                e->Delete();
-            }
-        }
+            try { thrower.pfnThrow(); } catch (CSimpleException* e) { pThisTime = e; e->Delete(); }
         ASSERT_NE(nullptr, pCaught[0]) << thrower.pClass->m_lpszClassName;
         EXPECT_EQ(pCaught[0], pCaught[1]);
         EXPECT_TRUE(pCaught[0]->IsKindOf(thrower.pClass));
         TCHAR szMessage[128] = {};
-        EXPECT_TRUE(pCaught[0]->GetErrorMessage(szMessage, _countof(szMessage)));
-        EXPECT_STRNE(L"", szMessage);
+        EXPECT_TRUE(pCaught[0]->GetErrorMessage(szMessage, _countof(szMessage)) && szMessage[0] != 0);
     }
 }
 

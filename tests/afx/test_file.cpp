@@ -27,17 +27,9 @@ public:
 // The cause of the CFileException fnUse throws, or -1 when it throws none.
 int ThrownCause(const std::function<void()>& fnUse)
 {
-    try
-    {
-        fnUse();
-    }
-    catch (CFileException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
+    int cause = -1;
+    try { fnUse(); } catch (CFileException* e) { cause = e->m_cause; e->Delete(); }
+    return cause;
 }
 }
 
@@ -70,11 +62,9 @@ TEST(CFileTest, WritesReadsSeeksAndResizesAFile)
     HANDLE hFile = ::CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
     CFile(hFile).Write("xy", 2);
-    DWORD dwSize = 0;
-    EXPECT_EQ(2u, ::GetFileSize(hFile, &dwSize));
-    CFile attached(hFile);
-    attached.Close();
-    EXPECT_EQ(INVALID_FILE_SIZE, ::GetFileSize(hFile, &dwSize));
+    EXPECT_EQ(2u, ::GetFileSize(hFile, NULL));
+    CFile(hFile).Close();
+    EXPECT_EQ(INVALID_FILE_SIZE, ::GetFileSize(hFile, NULL));
 }
 
 TEST(CFileTest, FailuresReportCauseOsErrorAndFileName)

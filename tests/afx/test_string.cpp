@@ -1,5 +1,6 @@
-// CString: conversion and sharing, printf-style formatting, buffers filled by Win32 calls,
-// extraction with clamping, searching, case mapping, editing, string resources and bad indices.
+// CString: conversion and sharing, printf-style formatting (CString arguments without a cast
+// included), buffers filled by Win32 calls, extraction with clamping, searching, case mapping and
+// collation, editing, string resources and bad indices.
 
 #include <afx.h>
 #include <gtest/gtest.h>
@@ -19,6 +20,11 @@ struct StringCase
     CString strActual;
     LPCWSTR lpszExpected;
 };
+
+int Sign(int n)
+{
+    return (n > 0) - (n < 0);
+}
 
 template <size_t N>
 void ExpectAll(const StringCase (&cases)[N])
@@ -66,14 +72,15 @@ TEST(CStringTest, FormatReadsWideStringsAndNumbersAsTheRuntimeDoes)
     ASSERT_EQ(5002, str.GetLength());
     EXPECT_EQ(L'>', str[5001]);
 
-    // The string's own characters as an argument.
+    // CString arguments as hosts pass them, the string's own characters among them.
     str = L"self";
-    str.Format(L"%s and %s", str.GetString(), str.GetString());
-    str.AppendFormat(L" #%d", 3);
-    EXPECT_STREQ(L"self and self #3", str);
+    str.Format(L"%s and %s", str, str.Left(2));
+    str.AppendFormat(L" #%d %s", 3, CString(L"more"));
+    EXPECT_STREQ(L"self and se #3 more", str);
 
-    str.Format(IDS_TEST_FORMAT, L"Table", 12);
-    EXPECT_STREQ(L"Table has 12 rows", str);
+    str.Format(IDS_TEST_FORMAT, CString(L"Table"), 12);
+    str.AppendFormat(IDS_TEST_FORMAT, L"ICU", 2);
+    EXPECT_STREQ(L"Table has 12 rowsICU has 2 rows", str);
 }
 
 TEST(CStringTest, BufferFilledByWin32CallsTakesTheWrittenLength)
@@ -122,14 +129,25 @@ TEST(CStringTest, ExtractionClampsAndFindHonoursTheStartIndex)
         EXPECT_EQ(finds[i].nExpected, finds[i].nActual) << "case " << i;
 }
 
-TEST(CStringTest, CaseMappingCoversNonAsciiLetters)
+TEST(CStringTest, CaseMappingCoversNonAsciiLettersAndCollationTheRuntimesDefaultLocale)
 {
     CString str(L"M\x00FCLLER, J\x00D6RG \x00C4rzteHaus 42");
     EXPECT_STREQ(L"m\x00FCller, j\x00F6rg \x00E4rztehaus 42", str.MakeLower());
     EXPECT_STREQ(L"M\x00DCLLER, J\x00D6RG \x00C4RZTEHAUS 42", str.MakeUpper());
 
-    // Folding to lower case puts '_' before letters, as the runtime's case-insensitive compare does.
-    EXPECT_LT(CString(L"_x").CompareNoCase(L"Ax"), 0);
+    // Folding to lower case puts '_' before letters, as the runtime's case-insensitive compare
+    // does; collation is in character-code order: hyphens count, capitals before small letters.
+    const struct { LPCWSTR lpsz1, lpsz2; int nCompareNoCase, nCollate, nCollateNoCase; } cases[] = {
+        { L"_x", L"Ax", -1, 1, -1 }, { L"co-op", L"coop", -1, -1, -1 }, { L"Zeta", L"alpha", 1, -1, 1 },
+        { L"abc", L"ABC", 0, 1, 0 }, { L"", NULL, 0, 0, 0 },
+    };
+    for (const auto& c : cases)
+    {
+        const CString str1(c.lpsz1);
+        EXPECT_EQ(c.nCompareNoCase, Sign(str1.CompareNoCase(c.lpsz2 ? c.lpsz2 : L""))) << c.lpsz1;
+        EXPECT_EQ(c.nCollate, Sign(str1.Collate(c.lpsz2))) << c.lpsz1;
+        EXPECT_EQ(c.nCollateNoCase, Sign(str1.CollateNoCase(c.lpsz2))) << c.lpsz1;
+    }
 }
 
 TEST(CStringTest, EditingKeepsIndicesInRange)
