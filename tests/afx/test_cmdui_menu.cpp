@@ -9,14 +9,8 @@ using zaduv_test::CDialogTemplate;
 
 namespace
 {
-const UINT IDC_SCAN = 701;
-const UINT IDC_ARCHIVE = 702;
-const UINT IDC_PURGE = 703;
-const UINT IDC_FLAG = 704;
-const UINT IDC_MODE_FIRST = 705;
-const UINT IDC_MODE_LAST = 706;
-const UINT ID_OPEN = 710;
-const UINT ID_PRINT = 711;
+const UINT IDC_SCAN = 701, IDC_ARCHIVE = 702, IDC_PURGE = 703, IDC_FLAG = 704, IDC_MODE_FIRST = 705, IDC_MODE_LAST = 706;
+const UINT ID_OPEN = 710, ID_PRINT = 711;
 
 CDialogTemplate MakeCommandDialog()
 {
@@ -34,9 +28,7 @@ class CCommandDialog : public CDialog
 {
 public:
     BOOL m_bArchiveReady = FALSE;
-    UINT m_nMode = IDC_MODE_LAST;
-    UINT m_nCommand = 0;
-protected:
+    UINT m_nMode = IDC_MODE_LAST, m_nCommand = 0;
     afx_msg void OnScan() {}
     afx_msg void OnOpen() { m_nCommand = ID_OPEN; }
     afx_msg void OnPrint() { m_nCommand = ID_PRINT; }
@@ -63,13 +55,13 @@ TEST(CmdUI, UpdateDialogControlsFollowsTheDialogsHandlers)
     ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
     dlg.GetDlgItem(IDC_PURGE)->SetFocus();
     dlg.UpdateDialogControls(&dlg, TRUE);
-    struct Case { UINT nID; BOOL bEnabled; } cases[] = {
+    const struct { UINT nID; BOOL bEnabled; } cases[] = {
         { IDC_SCAN, TRUE },         // has a command handler
         { IDC_ARCHIVE, FALSE },     // its update handler says so
         { IDC_PURGE, FALSE },       // no handler at all
         { IDC_FLAG, TRUE },         // check boxes keep their state for the user
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(c.bEnabled, dlg.GetDlgItem(static_cast<int>(c.nID))->IsWindowEnabled()) << c.nID;
     // The focus moved on to the next control before the one it was on went disabled.
     EXPECT_EQ(dlg.GetDlgItem(IDC_FLAG), CWnd::GetFocus());
@@ -126,14 +118,11 @@ TEST(Menu, TrackedPopupRoutesTheChosenCommandToTheDialog)
     dlg.DestroyWindow();
 
     // The object owns its menu; a missing resource or handle leaves it empty.
-    HMENU hMenu = NULL;
-    {
-        CMenu owned;
-        ASSERT_TRUE(owned.CreateMenu());
-        hMenu = owned.m_hMenu;
-    }
+    CMenu* pOwned = new CMenu;
+    ASSERT_TRUE(pOwned->CreateMenu());
+    const HMENU hMenu = pOwned->m_hMenu;
+    delete pOwned;
     EXPECT_FALSE(::IsMenu(hMenu)) << "the object destroyed its menu";
     CMenu empty;
-    EXPECT_FALSE(empty.LoadMenu(54321));
-    EXPECT_FALSE(empty.Attach(NULL));
+    EXPECT_FALSE(empty.LoadMenu(54321) || empty.Attach(NULL));
 }

@@ -96,16 +96,6 @@ protected:
 };
 }
 
-// A bad index gives an empty text, never a stale one; a drop-down list has no edit field.
-TEST_F(ComboBoxTest, BadIndicesAndTheMissingEditField)
-{
-    CString s = L"stale";
-    m_dlg.m_fruit.GetLBText(99, s);
-    EXPECT_TRUE(s.IsEmpty());
-    EXPECT_FALSE(m_dlg.m_fruit.SetEditSel(0, 1));
-    EXPECT_TRUE(m_dlg.m_edit.SetEditSel(0, 1));
-}
-
 TEST_F(ComboBoxTest, TypingAndTheDropDownNotifyTheDialog)
 {
     CComboBox& fruit = m_dlg.m_fruit;
@@ -125,9 +115,8 @@ TEST_F(ComboBoxTest, TypingAndTheDropDownNotifyTheDialog)
     EXPECT_TRUE(m_dlg.Heard(CBN_DROPDOWN));
     // A real click on the first item of the dropped list picks it and closes the list.
     COMBOBOXINFO info = { sizeof(info) };
-    ASSERT_TRUE(::GetComboBoxInfo(fruit.m_hWnd, &info));
     CRect rcList;
-    ::GetWindowRect(info.hwndList, &rcList);
+    ASSERT_TRUE(::GetComboBoxInfo(fruit.m_hWnd, &info) && ::GetWindowRect(info.hwndList, &rcList));
     const CPoint ptItem(rcList.left + 10, rcList.top + fruit.GetItemHeight(0) / 2 + 2);
     SendMouse(ptItem, MOUSEEVENTF_LEFTDOWN);
     SendMouse(ptItem, MOUSEEVENTF_LEFTUP);
@@ -155,7 +144,7 @@ TEST_F(ComboBoxTest, OwnerDrawnComboSortsDrawsAndFreesItsItems)
     EXPECT_EQ(0, CNumberCombo::s_nLive);
 }
 
-TEST_F(ComboBoxTest, DataExchangeWithCombosAndLists)
+TEST_F(ComboBoxTest, DataExchangeWithCombosAndListsAndBadIndices)
 {
     int nIndex = 2;
     CString strEdit = L"ban", strList = L"ch", strMissing = L"ban";
@@ -189,4 +178,10 @@ TEST_F(ComboBoxTest, DataExchangeWithCombosAndLists)
     EXPECT_EQ(CString(L"apple"), strMissing);
     EXPECT_EQ(1, nIndex);
     EXPECT_EQ(CString(L"banana"), strList);
+
+    // A bad index gives an empty text, never a stale one; a drop-down list has no edit field.
+    m_dlg.m_fruit.GetLBText(99, strList);
+    EXPECT_TRUE(strList.IsEmpty());
+    EXPECT_FALSE(m_dlg.m_fruit.SetEditSel(0, 1));
+    EXPECT_TRUE(m_dlg.m_edit.SetEditSel(0, 1));
 }

@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 #include "DialogTemplate.h"
+#include "DibSurface.h"
 #include "HookedDialog.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
@@ -79,7 +80,6 @@ TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGi
     for (const auto& c : cases)
     {
         CWnd* pCtrl = dlg.GetDlgItem(static_cast<int>(c.nID));
-        ASSERT_NE(nullptr, pCtrl);
         pCtrl->ShowWindow(c.bHide ? SW_HIDE : SW_SHOW);
         CRect rect;
         pCtrl->GetWindowRect(&rect);
@@ -87,12 +87,9 @@ TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGi
         TOOLINFO ti = { sizeof(ti) };
         EXPECT_EQ(c.nExpected, dlg.OnToolHitTest(rect.CenterPoint(), &ti)) << c.nID;
         EXPECT_EQ(c.uFlags, ti.uFlags) << c.nID;
-        if (c.nExpected != -1)
-        {
-            EXPECT_EQ(pCtrl->m_hWnd, reinterpret_cast<HWND>(ti.uId));
-            EXPECT_EQ(dlg.m_hWnd, ti.hwnd);
-            EXPECT_EQ(LPSTR_TEXTCALLBACK, ti.lpszText);
-        }
+        const bool bTool = c.nExpected != -1;     // a miss leaves the tool information alone
+        EXPECT_EQ(std::make_tuple(bTool ? pCtrl->m_hWnd : NULL, bTool ? dlg.m_hWnd : NULL, bTool ? LPSTR_TEXTCALLBACK : NULL),
+            std::make_tuple(reinterpret_cast<HWND>(ti.uId), ti.hwnd, ti.lpszText)) << c.nID;
     }
 
     dlg.EnableToolTips(TRUE);
@@ -131,25 +128,21 @@ TEST(WindowCore, OwnersAndTopLevelParents)
     CHostWindow other;
     ASSERT_TRUE(main.CreateHost(200, 100));
     ASSERT_TRUE(other.CreateHost(50, 50, WS_POPUP));
-    {
-        CWnd child;
-        ASSERT_TRUE(child.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 20, 20), &main, 321));
-        EXPECT_EQ(&main, child.GetOwner()) << "the owner is the parent until set";
-        child.SetOwner(&other);
-        EXPECT_EQ(&other, child.GetOwner());
-        EXPECT_EQ(main.m_hWnd, ::GetParent(child.m_hWnd)) << "the window itself is not re-parented";
-        child.SetOwner(NULL);
-        EXPECT_EQ(&main, child.GetOwner());
-    }
+    CWnd child;
+    ASSERT_TRUE(child.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 20, 20), &main, 321));
+    EXPECT_EQ(&main, child.GetOwner()) << "the owner is the parent until set";
+    child.SetOwner(&other);
+    EXPECT_EQ(&other, child.GetOwner());
+    EXPECT_EQ(main.m_hWnd, ::GetParent(child.m_hWnd)) << "the window itself is not re-parented";
+    child.SetOwner(NULL);
+    EXPECT_EQ(&main, child.GetOwner());
 
     CDialogTemplate t = MakeToolDialog();
     CDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(t, &main));
     CWnd* pScan = dlg.GetDlgItem(IDC_SCAN);
-    EXPECT_EQ(&main, pScan->GetTopLevelParent());
-    EXPECT_EQ(&main, dlg.GetTopLevelParent());
-    EXPECT_EQ(&dlg, pScan->GetParentOwner());
-    EXPECT_EQ(&main, dlg.GetTopLevelOwner());
+    EXPECT_EQ(std::make_tuple(&main, &main, &dlg, &main), std::make_tuple(pScan->GetTopLevelParent(),
+        dlg.GetTopLevelParent(), pScan->GetParentOwner(), dlg.GetTopLevelOwner()));
     // The main window sees a message of the owned dialog once: through the owner chain.
     CMainWindowScope scope(&main);
     pScan->PostMessage(WM_APP + 7);
@@ -164,22 +157,16 @@ TEST(WindowCore, DefaultClassRepaintsOnResizeAndErasesNothing)
     CWnd wnd;
     ASSERT_TRUE(wnd.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 100, 100), &host, 12));
     // Erasing leaves what the context held: the window paints all of itself.
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 32, NULL));
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, 8, 8, RGB(200, 0, 0));
-    wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
-    EXPECT_EQ(RGB(200, 0, 0), dc.GetPixel(4, 4));
-    dc.SelectObject(pOld);
+    zaduv_test::CDibSurface surface(8, 8, RGB(200, 0, 0));
+    wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.DC().m_hDC));
+    EXPECT_EQ(RGB(200, 0, 0), surface.Pixel(4, 4));
     // Growing the window invalidates all of it, not only the new strips.
     wnd.UpdateWindow();
     wnd.SetWindowPos(NULL, 0, 0, 150, 150, SWP_NOMOVE | SWP_NOZORDER);
     CRgn rgn;
     rgn.CreateRectRgn(0, 0, 0, 0);
     ::GetUpdateRgn(wnd.m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle()), FALSE);
-    EXPECT_TRUE(rgn.PtInRegion(10, 10));
+    EXPECT_TRUE(rgn.PtInRegion(10, 10)) << "not only the new strips";
 }
 
 TEST(WindowCore, OnlyFrameworkThreadsHaveAThreadObject)
