@@ -107,13 +107,6 @@ TEST(Menu, TrackedPopupRoutesTheChosenCommandToTheDialog)
     zaduv_test::PumpUntil([&] { return dlg.m_nCommand != 0; }, 2000);
     EXPECT_EQ(ID_PRINT, dlg.m_nCommand);
 
-    // With TPM_RETURNCMD the caller gets the id and the dialog no command.
-    dlg.m_nCommand = 0;
-    dlg.SetTimer(1, 50, &ChooseSecondItem);
-    EXPECT_EQ(static_cast<BOOL>(ID_PRINT), menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD,
-        rect.left + 10, rect.top + 10, &dlg));
-    zaduv_test::PumpFor(50);
-    EXPECT_EQ(0u, dlg.m_nCommand);
     EXPECT_FALSE(menu.TrackPopupMenu(0, 0, 0, NULL)) << "no owner, no menu";
     dlg.DestroyWindow();
 

@@ -89,15 +89,10 @@ TEST(CStringTest, BufferFilledByWin32CallsTakesTheWrittenLength)
     DWORD nWritten = ::GetModuleFileNameW(NULL, strPath.GetBuffer(MAX_PATH), MAX_PATH);
     strPath.ReleaseBuffer();
     EXPECT_EQ(static_cast<int>(nWritten), strPath.GetLength());
-    // The variable's length counts the terminator; the explicit release length does not.
-    ASSERT_TRUE(::SetEnvironmentVariableW(L"AFX_STRING_TEST", L"value from the environment"));
-    DWORD nLength = ::GetEnvironmentVariableW(L"AFX_STRING_TEST", NULL, 0);
-    ASSERT_GT(nLength, 1u);
-    CString strValue;
-    ::GetEnvironmentVariableW(L"AFX_STRING_TEST", strValue.GetBuffer(nLength), nLength);
-    strValue.ReleaseBuffer(nLength - 1);
-    EXPECT_STREQ(L"value from the environment", strValue);
-    ::SetEnvironmentVariableW(L"AFX_STRING_TEST", NULL);
+    // An explicit release length wins over the terminator.
+    ::lstrcpyW(strPath.GetBuffer(8), L"abcdef");
+    strPath.ReleaseBuffer(3);
+    EXPECT_STREQ(L"abc", strPath);
 
     // A buffer handed out by an empty string is its own, never the shared empty string.
     CString strEmpty;
