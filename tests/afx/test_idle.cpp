@@ -13,9 +13,7 @@ using zaduv_test::CHostWindow;
 
 namespace
 {
-const UINT ID_SCAN = 601;
-const UINT ID_ARCHIVE = 602;
-const UINT ID_UNHANDLED = 603;
+const UINT ID_SCAN = 601, ID_ARCHIVE = 602, ID_UNHANDLED = 603;
 
 // A main window with a toolbar whose buttons it serves, as a host's frame does.
 class CCommandHost : public CHostWindow
@@ -23,18 +21,16 @@ class CCommandHost : public CHostWindow
 public:
     int m_nIdleUpdates = 0;
     CToolBar m_toolBar;
-protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM) { ++m_nIdleUpdates; return 0; }
-    afx_msg void OnScan() {}
-    afx_msg void OnArchive() {}
+    afx_msg void OnCommand() {}
     afx_msg void OnUpdateArchive(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); pCmdUI->SetCheck(1); }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCommandHost, CHostWindow)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CCommandHost::OnIdleUpdateCmdUI)
-    ON_COMMAND(ID_SCAN, &CCommandHost::OnScan)
-    ON_COMMAND(ID_ARCHIVE, &CCommandHost::OnArchive)
+    ON_COMMAND(ID_SCAN, &CCommandHost::OnCommand)
+    ON_COMMAND(ID_ARCHIVE, &CCommandHost::OnCommand)
     ON_UPDATE_COMMAND_UI(ID_ARCHIVE, &CCommandHost::OnUpdateArchive)
 END_MESSAGE_MAP()
 
@@ -45,16 +41,14 @@ class CLoggingThread : public CWinThread
 public:
     CString m_log;
     void Log(LPCTSTR lpszEntry) { m_log += m_log.IsEmpty() ? L"" : L", "; m_log += lpszEntry; }
-    HWND m_hWndWatched = NULL;
-    HWND m_hWndTemp = NULL;     // a window only a temporary object wraps
+    HWND m_hWndWatched = NULL, m_hWndTemp = NULL;     // the host, and a window only a temporary object wraps
     std::vector<std::function<void()>> m_steps;
 
     virtual BOOL OnIdle(LONG lCount)
     {
         BOOL bMore = CWinThread::OnIdle(lCount);
         CString strEntry;
-        bool bTemp = afxMapHWND(TRUE)->LookupTemporary(m_hWndTemp) != NULL;
-        strEntry.Format(L"idle %ld%s", lCount, bTemp ? L" temp" : L"");
+        strEntry.Format(L"idle %ld%s", lCount, afxMapHWND(TRUE)->LookupTemporary(m_hWndTemp) != NULL ? L" temp" : L"");
         Log(strEntry);
         if (!bMore && !m_steps.empty())
         {
@@ -128,8 +122,7 @@ TEST(Idle, WorkerThreadRunsTheLoopAndEndsWithoutCorruptingTheHeap)
     EXPECT_EQ(2, nIdleUpdates);
 
     // The toolbar's buttons follow the host's handlers; a command without one is disabled.
-    const UINT nState = TBBS_DISABLED | TBBS_CHECKED;
-    EXPECT_EQ(0u, nStyles[0] & nState);
-    EXPECT_EQ(nState, nStyles[2] & nState);
-    EXPECT_EQ(static_cast<UINT>(TBBS_DISABLED), nStyles[3] & nState);
+    for (UINT& nStyle : nStyles)
+        nStyle &= TBBS_DISABLED | TBBS_CHECKED;
+    EXPECT_EQ((std::vector<UINT>{ 0, TBBS_DISABLED | TBBS_CHECKED, TBBS_DISABLED }), (std::vector<UINT>{ nStyles[0], nStyles[2], nStyles[3] }));
 }
