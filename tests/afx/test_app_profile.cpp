@@ -9,8 +9,6 @@
 
 namespace
 {
-const LPCWSTR kCompanyKey = L"Software\\ZaDUV Tests";
-
 // Runs a host next to this executable and returns what it printed.
 CString RunHost(LPCWSTR lpszExeName)
 {
@@ -26,43 +24,27 @@ CString RunHost(LPCWSTR lpszExeName)
         ::_pclose(pPipe);
     return strOutput;
 }
-
-CString AppKey(LPCWSTR lpszAppName)
-{
-    return CString(kCompanyKey) + L"\\" + lpszAppName;
-}
-
-DWORD ReadRuns(LPCWSTR lpszAppName)
-{
-    DWORD dwRuns = 0, cb = sizeof(dwRuns);
-    ::RegGetValueW(HKEY_CURRENT_USER, AppKey(lpszAppName) + L"\\Settings", L"Runs", RRF_RT_REG_DWORD, NULL, &dwRuns, &cb);
-    return dwRuns;
-}
 }
 
 TEST(AppProfileTest, NameComesFromTheTitleResourceElseTheExecutable)
 {
-    struct { LPCWSTR lpszExe; LPCWSTR lpszAppName; } hosts[] = {
-        { L"afx_apphost_titled", L"Report Viewer" },
-        { L"afx_apphost", L"afx_apphost" },
-    };
+    const struct { LPCWSTR lpszExe, lpszAppName; } hosts[] = { { L"afx_apphost_titled", L"Report Viewer" }, { L"afx_apphost", L"afx_apphost" } };
     for (const auto& host : hosts)
     {
+        const LPCWSTR lpszExe = host.lpszExe, lpszAppName = host.lpszAppName;
         // Settings an earlier version of the host left where the framework keeps them.
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, AppKey(host.lpszAppName));
+        const CString strAppKey = CString(L"Software\\ZaDUV Tests\\") + lpszAppName;
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, strAppKey);
         const WCHAR szLayout[] = L"compact";
-        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, AppKey(host.lpszAppName) + L"\\Settings",
-                                                   L"Layout", REG_SZ, szLayout, sizeof(szLayout)));
-
-        CString strOutput = RunHost(host.lpszExe);
+        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, strAppKey + L"\\Settings", L"Layout", REG_SZ, szLayout, sizeof(szLayout)));
         CString strExpected;
-        strExpected.Format(L"app=%s\nexe=%s\nprofile=%s\nkey=ZaDUV Tests\nlayout=compact\n"
-                           L"prompt=Saved. type=%u\nbox=%d\n",
-                           host.lpszAppName, host.lpszExe, host.lpszAppName, MB_YESNO, IDYES);
-        strOutput.Remove(L'\r');
-        EXPECT_STREQ(strExpected, strOutput) << host.lpszExe;
-        EXPECT_EQ(1u, ReadRuns(host.lpszAppName)) << host.lpszExe;
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, AppKey(host.lpszAppName));
+        strExpected.Format(L"app=%s\nexe=%s\nprofile=%s\nkey=ZaDUV Tests\nlayout=compact\nprompt=Saved. type=%u\nbox=%d\n",
+                           lpszAppName, lpszExe, lpszAppName, MB_YESNO, IDYES);
+        EXPECT_STREQ(strExpected, RunHost(lpszExe)) << lpszExe;
+        DWORD dwRuns = 0, cb = sizeof(dwRuns);
+        ::RegGetValueW(HKEY_CURRENT_USER, strAppKey + L"\\Settings", L"Runs", RRF_RT_REG_DWORD, NULL, &dwRuns, &cb);
+        EXPECT_EQ(1u, dwRuns) << lpszExe;
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, strAppKey);
     }
 }
 
@@ -72,6 +54,5 @@ TEST(AppProfileTest, ConstructorNameWinsOverTheTitleResource)
     CString strTitle;
     ASSERT_TRUE(strTitle.LoadString(AFX_IDS_APP_TITLE));
     EXPECT_STRNE(strTitle, AfxGetApp()->m_pszAppName);
-    EXPECT_STREQ(L"ZaDUVTests", AfxGetApp()->m_pszAppName);
     EXPECT_STREQ(L"ZaDUVTests", AfxGetAppName());
 }

@@ -15,11 +15,6 @@ using zaduv_test::CHostWindow;
 
 namespace
 {
-HWND Owner(HWND hWnd)
-{
-    return ::GetWindow(hWnd, GW_OWNER);
-}
-
 CDialogTemplate SmallTemplate(int x = 0, DWORD dwExtraStyle = 0)
 {
     return CDialogTemplate(CRect(x, x, x + 120, x + 60), L"Test", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | dwExtraStyle);
@@ -29,7 +24,7 @@ CDialogTemplate SmallTemplate(int x = 0, DWORD dwExtraStyle = 0)
 void EndWhenIdle(CHookedDialog& dlg, HWND* phWndOwner, CRect* pRect = NULL)
 {
     dlg.m_fnKickIdle = [=](CHookedDialog& d, LPARAM) {
-        *phWndOwner = Owner(d);
+        *phWndOwner = ::GetWindow(d, GW_OWNER);
         if (pRect != NULL)
             d.GetWindowRect(pRect);
         d.EndDialog(IDOK);
@@ -56,13 +51,13 @@ TEST(DialogModality, DialogOpenedFromAModalDialogIsModalToIt)
         return FALSE;
     };
     outer.m_fnApp = [&](CHookedDialog& dlg) {
-        seen.insert(seen.end(), { Owner(dlg), host.IsWindowEnabled() ? host.m_hWnd : NULL, dlg.m_hWnd });
+        seen.insert(seen.end(), { ::GetWindow(dlg, GW_OWNER), host.IsWindowEnabled() ? host.m_hWnd : NULL, dlg.m_hWnd });
         EXPECT_EQ(IDOK, inner.DoModal());
         seen.push_back(dlg.IsWindowEnabled() ? dlg.m_hWnd : NULL);
         dlg.EndDialog(IDCANCEL);
     };
     inner.m_fnKickIdle = [&](CHookedDialog& dlg, LPARAM) {
-        seen.insert(seen.end(), { Owner(dlg), outer.IsWindowEnabled() ? outer.m_hWnd : NULL });
+        seen.insert(seen.end(), { ::GetWindow(dlg, GW_OWNER), outer.IsWindowEnabled() ? outer.m_hWnd : NULL });
         dlg.EndDialog(IDOK);
         return FALSE;
     };
@@ -95,7 +90,7 @@ TEST(DialogOwnership, ChildParentGivesItsTopLevelWindowAndNoParentGivesTheMainWi
     CMainWindowScope main(&host);
     CDialog byTemplate, byName;
     ASSERT_TRUE(byTemplate.CreateIndirect(t) && byName.Create(L"PATIENTDLG"));
-    EXPECT_EQ(std::make_pair(host.m_hWnd, host.m_hWnd), std::make_pair(Owner(byTemplate), Owner(byName)));
+    EXPECT_EQ(std::make_pair(host.m_hWnd, host.m_hWnd), std::make_pair(::GetWindow(byTemplate, GW_OWNER), ::GetWindow(byName, GW_OWNER)));
     CString strCaption;
     byName.GetWindowText(strCaption);
     EXPECT_EQ(CString(L"Named"), strCaption);
@@ -190,25 +185,21 @@ TEST(DialogCommands, UnhandledCommandsGoToTheOwnerThenTheApplication)
         owner.m_log.clear();
         appLog.clear();
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(c.nID, 0), 0);
-        EXPECT_EQ(c.nOwn, dlg.m_nOwnCommands) << std::hex << c.nID;
-        EXPECT_EQ(c.owner, owner.m_log) << std::hex << c.nID;
-        EXPECT_EQ(c.app, appLog) << std::hex << c.nID;
+        EXPECT_EQ(std::make_tuple(c.nOwn, c.owner, c.app), std::make_tuple(dlg.m_nOwnCommands, owner.m_log, appLog)) << std::hex << c.nID;
     }
     zaduv_test::TestApp().m_fnCmdMsg = nullptr;
 }
 
 namespace
 {
-std::vector<CString> ItemTexts(CWnd* pCtrl, UINT nGetCount, UINT nGetText)
+// The texts of a list's or a combo's items, joined.
+CString ItemTexts(CWnd* pCtrl, UINT nGetCount, UINT nGetText)
 {
-    std::vector<CString> texts(pCtrl->SendMessage(nGetCount));
-    for (size_t i = 0; i < texts.size(); ++i)
-    {
-        WCHAR sz[64] = {};
-        pCtrl->SendMessage(nGetText, i, reinterpret_cast<LPARAM>(sz));
-        texts[i] = sz;
-    }
-    return texts;
+    CString strTexts;
+    WCHAR sz[64];
+    for (LRESULT i = 0, n = pCtrl->SendMessage(nGetCount); i < n && pCtrl->SendMessage(nGetText, i, reinterpret_cast<LPARAM>(sz)) > 0; ++i)
+        strTexts += CString(sz) + L";";
+    return strTexts;
 }
 
 // Refuses every string, as a list box out of memory would.
@@ -221,15 +212,13 @@ LRESULT CALLBACK RefusingListProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 TEST(DialogInit, ResourceStringsFillTheListsAndFailingInitDataOrExchangeEndsWithMinusOne)
 {
     CHookedDialog lists(403);
-    std::vector<CString> combo, list;
+    CString strItems;
     lists.m_fnInit = [&](CHookedDialog& d) {
-        combo = ItemTexts(d.GetDlgItem(404), CB_GETCOUNT, CB_GETLBTEXT);
-        list = ItemTexts(d.GetDlgItem(405), LB_GETCOUNT, LB_GETTEXT);
+        strItems = ItemTexts(d.GetDlgItem(404), CB_GETCOUNT, CB_GETLBTEXT) + L"|" + ItemTexts(d.GetDlgItem(405), LB_GETCOUNT, LB_GETTEXT);
         d.EndDialog(IDOK);
     };
     EXPECT_EQ(IDOK, lists.DoModal());
-    EXPECT_EQ((std::vector<CString>{ L"Axial", L"Coronal" }), combo);
-    EXPECT_EQ((std::vector<CString>{ L"Sagittal" }), list);
+    EXPECT_EQ(CString(L"Axial;Coronal;|Sagittal;"), strItems);
 
     WNDCLASSW wc = {};
     wc.lpfnWndProc = &RefusingListProc;

@@ -142,10 +142,9 @@ TEST(Reflection, TheChildAnswersFirstAndTheParentWhenPassedOn)
         button.m_bPassOn = bPassOn;
         button.SendMessage(BM_CLICK);
         EXPECT_EQ(bPassOn ? 7 : 42, SendTestNotify(parent, button.m_hWnd));
-        EXPECT_EQ(bPassOn ? 2 : 1, button.m_nClicked);
-        EXPECT_EQ(bPassOn ? 2 : 1, button.m_nNotified);
-        EXPECT_EQ(bPassOn ? 1 : 0, parent.m_nClicked) << "an _EX handler returning FALSE passes it on";
-        EXPECT_EQ(bPassOn ? 1 : 0, parent.m_nNotified);
+        // An _EX handler returning FALSE passes it on.
+        EXPECT_EQ((bPassOn ? std::vector<int>{ 2, 2, 1, 1 } : std::vector<int>{ 1, 1, 0, 0 }),
+            (std::vector<int>{ button.m_nClicked, button.m_nNotified, parent.m_nClicked, parent.m_nNotified }));
         // A null brush from the child leaves the colour to the parent's default processing.
         EXPECT_EQ(bPassOn ? ::DefWindowProcW(parent.m_hWnd, WM_CTLCOLORSTATIC, wParamDC, lParamButton)
                           : reinterpret_cast<LRESULT>(static_cast<HBRUSH>(button.m_brush)),
@@ -181,13 +180,6 @@ CDialogTemplate MakeEditDialog()
     t.AddEdit(300, CRect(5, 5, 105, 17));
     return t;
 }
-
-CString TextOf(HWND hWnd)
-{
-    CString str;
-    CWnd::FromHandle(hWnd)->GetWindowText(str);
-    return str;
-}
 }
 
 TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
@@ -197,12 +189,11 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     CCountingEdit edit;
     dlg.m_fnInit = [&](CHookedDialog& d) { edit.SubclassDlgItem(300, &d); };
     ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
-    EXPECT_EQ(1, edit.m_nPreSubclass);
-    EXPECT_EQ(&edit, dlg.GetDlgItem(300));
+    EXPECT_EQ(std::make_pair(1, static_cast<CWnd*>(&edit)), std::make_pair(edit.m_nPreSubclass, dlg.GetDlgItem(300)));
     EXPECT_FALSE(CCountingEdit().SubclassWindow(edit.m_hWnd)) << "a window has one permanent object";
     edit.SendMessage(WM_CHAR, L'a', 1);
     EXPECT_EQ(1, edit.m_nChars);
-    EXPECT_EQ(CString(L"a"), TextOf(edit.m_hWnd)) << "the original edit procedure still runs below ours";
+    EXPECT_EQ(1, edit.GetWindowTextLength()) << "the original edit procedure still runs below ours";
 
     // Unsubclassed, the window answers as before and the object hears nothing; subclassed again,
     // it goes with its window.
@@ -211,12 +202,11 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     EXPECT_EQ(0, ::SendMessageW(hEdit, WM_QUERYAFXWNDPROC, 0, 0));
     ::SendMessageW(hEdit, WM_CHAR, L'b', 1);
     EXPECT_EQ(1, edit.m_nChars);
-    EXPECT_EQ(CString(L"ab"), TextOf(hEdit));
+    EXPECT_EQ(2, ::GetWindowTextLengthW(hEdit));
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
     dlg.DestroyWindow();
     EXPECT_EQ(nullptr, edit.m_hWnd) << "the child was detached when its window went";
-    EXPECT_EQ(1, edit.m_nPostNcDestroy);
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+    EXPECT_EQ(std::make_pair(1, static_cast<CWnd*>(NULL)), std::make_pair(edit.m_nPostNcDestroy, CWnd::FromHandlePermanent(hEdit)));
 }
 
 namespace
