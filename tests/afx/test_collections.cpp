@@ -123,34 +123,45 @@ TEST_F(CollectionTest, ArrayGrowsByAddingRecordsAndElementsOfTheArrayItself)
     EXPECT_EQ(99990, array[10].m_nId);
 }
 
-TEST_F(CollectionTest, ListPositionsInsertRemoveAndFind)
+namespace
 {
-    CList<CRecord, const CRecord&> list(4);
-    POSITION pos2 = list.AddTail(CRecord(2));
-    list.AddHead(CRecord(1));
-    POSITION pos4 = list.AddTail(CRecord(4));
-    list.InsertAfter(pos2, CRecord(3));
-    list.InsertBefore(list.GetHeadPosition(), CRecord(0));
-    list.InsertAfter(pos4, CRecord(5));
-    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, RecordId));
-    EXPECT_EQ(6, CRecord::s_nLive);
-
-    EXPECT_EQ(pos2, list.Find(CRecord(2)));
-    EXPECT_EQ(nullptr, list.Find(CRecord(2), pos2));
-    EXPECT_EQ(pos4, list.FindIndex(4));
+// Builds 0..5 through every kind of insertion, then finds, removes, replaces and appends another
+// list; make(n) gives the element whose id is n.
+template <class LIST, class MAKE, class ID>
+void ExerciseList(LIST& list, LIST& other, MAKE make, ID idOf)
+{
+    POSITION pos1 = list.InsertBefore(NULL, make(1));
+    POSITION pos3 = list.AddTail(make(3));
+    list.InsertBefore(pos3, make(2));
+    list.InsertAfter(pos3, make(5));
+    list.InsertAfter(pos3, make(4));
+    list.InsertBefore(pos1, make(0));
+    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, idOf));
+    EXPECT_EQ(pos3, list.Find(make(3)));
+    EXPECT_EQ(nullptr, list.Find(make(3), pos3));
+    EXPECT_EQ(pos3, list.FindIndex(3));
     EXPECT_EQ(nullptr, list.FindIndex(6));
+    list.RemoveAt(pos3);
+    EXPECT_EQ(0, idOf(list.RemoveHead()));
+    EXPECT_EQ(5, idOf(list.RemoveTail()));
+    list.SetAt(pos1, make(10));
+    other.AddTail(make(7));
+    list.AddHead(&other);
+    list.AddTail(&other);
+    EXPECT_EQ((std::vector<int>{ 7, 10, 2, 4, 7 }), Walk(list, idOf));
+}
+}
 
-    list.RemoveAt(pos2);
-    EXPECT_EQ(0, list.RemoveHead().m_nId);
-    EXPECT_EQ(5, list.RemoveTail().m_nId);
-    list.SetAt(pos4, CRecord(40));
-    EXPECT_EQ((std::vector<int>{ 1, 3, 40 }), Walk(list, RecordId));
-    EXPECT_EQ(3, CRecord::s_nLive);
+TEST_F(CollectionTest, ListsKeepPositionsThroughInsertRemoveAndFind)
+{
+    CList<CRecord, const CRecord&> list(4), other;
+    ExerciseList(list, other, [](int n) { return CRecord(n); }, RecordId);
+    EXPECT_EQ(6, CRecord::s_nLive);
 
     // Emptying frees the node blocks; the list must be usable again afterwards.
     while (!list.IsEmpty())
         list.RemoveHead();
-    EXPECT_EQ(0, CRecord::s_nLive);
+    EXPECT_EQ(1, CRecord::s_nLive);
     for (int i = 0; i < 9; i++)
         list.AddTail(CRecord(i));
     list.AddTail(&list);
@@ -159,32 +170,10 @@ TEST_F(CollectionTest, ListPositionsInsertRemoveAndFind)
     list.RemoveAll();
     EXPECT_THROW(list.GetHead(), CInvalidArgException*);
     EXPECT_THROW(list.RemoveTail(), CInvalidArgException*);
-}
 
-TEST_F(CollectionTest, PtrListHoldsPointersInOrder)
-{
-    int values[6] = { 0, 1, 2, 3, 4, 5 };
-    CPtrList list;
-    POSITION pos3 = list.AddTail(&values[3]);
-    list.AddHead(&values[1]);
-    list.InsertBefore(pos3, &values[2]);
-    list.InsertAfter(pos3, &values[5]);
-    list.InsertBefore(list.GetTailPosition(), &values[4]);
-    list.InsertBefore(NULL, &values[0]);
-    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, PointedId));
-
-    EXPECT_EQ(pos3, list.Find(&values[3]));
-    EXPECT_EQ(nullptr, list.Find(&values[3], pos3));
-    EXPECT_EQ(pos3, list.FindIndex(3));
-    list.RemoveAt(pos3);
-    EXPECT_EQ(&values[0], list.RemoveHead());
-    EXPECT_EQ(&values[5], list.RemoveTail());
-
-    CPtrList other;
-    other.AddTail(&values[0]);
-    list.AddHead(&other);
-    list.AddTail(&other);
-    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 4, 0 }), Walk(list, PointedId));
-    list.RemoveAll();
-    EXPECT_THROW(list.RemoveHead(), CInvalidArgException*);
+    int values[11] = { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    CPtrList ptrs, otherPtrs;
+    ExerciseList(ptrs, otherPtrs, [&](int n) { return &values[n]; }, PointedId);
+    ptrs.RemoveAll();
+    EXPECT_THROW(ptrs.RemoveHead(), CInvalidArgException*);
 }

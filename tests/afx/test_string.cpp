@@ -8,18 +8,10 @@
 namespace
 {
 // Ids of the string table in afx_tests.rc.
-const UINT IDS_TEST_TITLE = 30001;
-const UINT IDS_TEST_MISSING = 30002;
-const UINT IDS_TEST_FORMAT = 30003;
-const UINT IDS_TEST_UMLAUTS = 30004;
-const UINT IDS_TEST_NEXT_BLOCK = 30017;
+const UINT IDS_TEST_TITLE = 30001, IDS_TEST_MISSING = 30002, IDS_TEST_FORMAT = 30003, IDS_TEST_UMLAUTS = 30004, IDS_TEST_NEXT_BLOCK = 30017;
 
 // One call's result beside the text expected of it.
-struct StringCase
-{
-    CString strActual;
-    LPCWSTR lpszExpected;
-};
+struct StringCase { CString strActual; LPCWSTR lpszExpected; };
 
 int Sign(int n)
 {
@@ -34,7 +26,7 @@ void ExpectAll(const StringCase (&cases)[N])
 }
 }
 
-TEST(CStringTest, ConvertsNarrowTextAndSharesCopiesUntilOneChanges)
+TEST(CStringTest, ConvertsNarrowTextSharesCopiesUntilOneChangesAndLendsItsBuffer)
 {
     EXPECT_STREQ(L"narrow", CString("narrow"));
     CString strEmbedded(L"a\0b", 3);
@@ -48,15 +40,27 @@ TEST(CStringTest, ConvertsNarrowTextAndSharesCopiesUntilOneChanges)
     CString strThird = strOriginal;
     strThird.GetBuffer()[0] = L'X';
     strThird.ReleaseBuffer();
-    EXPECT_STREQ(L"shared text", strOriginal);
-    EXPECT_STREQ(L"Shared text", strCopy);
-    EXPECT_STREQ(L"Xhared text", strThird);
+    EXPECT_STREQ(L"shared text|Shared text|Xhared text", strOriginal + L"|" + strCopy + L"|" + strThird);
 
     CString strMoved(static_cast<CString&&>(strCopy));
     EXPECT_TRUE(strCopy.IsEmpty());
     strMoved = static_cast<CString&&>(strMoved);
     strMoved += strMoved;
     EXPECT_STREQ(L"Shared textShared text", strMoved);
+
+    // Buffers filled by Win32 calls take the written length, or the one the caller gives.
+    DWORD nWritten = ::GetModuleFileNameW(NULL, strMoved.GetBuffer(MAX_PATH), MAX_PATH);
+    strMoved.ReleaseBuffer();
+    EXPECT_EQ(static_cast<int>(nWritten), strMoved.GetLength());
+    ::lstrcpyW(strMoved.GetBuffer(8), L"abcdef");
+    strMoved.ReleaseBuffer(3);
+    EXPECT_STREQ(L"abc", strMoved);
+
+    // A buffer handed out by an empty string is its own, never the shared empty string.
+    CString strEmpty;
+    strEmpty.GetBuffer(0)[0] = L'x';
+    EXPECT_STREQ(L"", CString());
+    strEmpty.ReleaseBuffer(0);
 }
 
 TEST(CStringTest, FormatReadsWideStringsAndNumbersAsTheRuntimeDoes)
@@ -67,10 +71,8 @@ TEST(CStringTest, FormatReadsWideStringsAndNumbersAsTheRuntimeDoes)
     EXPECT_STREQ(L"[M\x00FCller|   ab|-7  |beef|Z|narrow|2.50|%|-9000000000|4000000000]", str);
 
     // Longer than any fixed first guess a formatter might use.
-    CString strLong(L'x', 5000);
-    str.Format(L"<%s>", strLong.GetString());
-    ASSERT_EQ(5002, str.GetLength());
-    EXPECT_EQ(L'>', str[5001]);
+    str.Format(L"<%s>", CString(L'x', 5000).GetString());
+    EXPECT_TRUE(str.GetLength() == 5002 && str[5001] == L'>');
 
     // CString arguments as hosts pass them, the string's own characters among them.
     str = L"self";
@@ -81,24 +83,6 @@ TEST(CStringTest, FormatReadsWideStringsAndNumbersAsTheRuntimeDoes)
     str.Format(IDS_TEST_FORMAT, CString(L"Table"), 12);
     str.AppendFormat(IDS_TEST_FORMAT, L"ICU", 2);
     EXPECT_STREQ(L"Table has 12 rowsICU has 2 rows", str);
-}
-
-TEST(CStringTest, BufferFilledByWin32CallsTakesTheWrittenLength)
-{
-    CString strPath;
-    DWORD nWritten = ::GetModuleFileNameW(NULL, strPath.GetBuffer(MAX_PATH), MAX_PATH);
-    strPath.ReleaseBuffer();
-    EXPECT_EQ(static_cast<int>(nWritten), strPath.GetLength());
-    // An explicit release length wins over the terminator.
-    ::lstrcpyW(strPath.GetBuffer(8), L"abcdef");
-    strPath.ReleaseBuffer(3);
-    EXPECT_STREQ(L"abc", strPath);
-
-    // A buffer handed out by an empty string is its own, never the shared empty string.
-    CString strEmpty;
-    strEmpty.GetBuffer(0)[0] = L'x';
-    EXPECT_STREQ(L"", CString());
-    strEmpty.ReleaseBuffer(0);
 }
 
 TEST(CStringTest, ExtractionClampsAndFindHonoursTheStartIndex)
@@ -170,7 +154,7 @@ TEST(CStringTest, EditingKeepsIndicesInRange)
     EXPECT_STREQ(L">", str);
 }
 
-TEST(CStringTest, LoadsStringsThroughTheResourceChain)
+TEST(CStringTest, LoadsStringsThroughTheResourceChainAndRejectsBadIndices)
 {
     CString str(L"unchanged");
     EXPECT_FALSE(str.LoadString(IDS_TEST_MISSING));
@@ -180,12 +164,9 @@ TEST(CStringTest, LoadsStringsThroughTheResourceChain)
     EXPECT_STREQ(L"Next block", str);
     EXPECT_STREQ(L"Patient list", CString(MAKEINTRESOURCE(IDS_TEST_TITLE)));
     EXPECT_STREQ(L"Gr\x00F6\x00DF" L"e \x00C4\x00D6\x00DC", CString(MAKEINTRESOURCE(IDS_TEST_UMLAUTS)));
-}
 
-// The invalid-argument exception is pre-allocated: leaving it undeleted leaks nothing.
-TEST(CStringTest, BadIndicesThrowInvalidArgument)
-{
-    CString str(L"abc");
+    // Bad indices throw the pre-allocated invalid-argument exception: undeleted, it leaks nothing.
+    str = L"abc";
     EXPECT_THROW(str.GetAt(-1), CInvalidArgException*);
     EXPECT_THROW(str.GetAt(4), CInvalidArgException*);
     EXPECT_EQ(0, str.GetAt(3));
