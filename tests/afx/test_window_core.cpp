@@ -122,7 +122,7 @@ public:
 };
 }
 
-TEST(WindowCore, OwnersAndTopLevelParents)
+TEST(WindowCore, OwnersTopLevelParentsAndTheDefaultClass)
 {
     CCountingMain main;
     CHostWindow other;
@@ -136,6 +136,17 @@ TEST(WindowCore, OwnersAndTopLevelParents)
     EXPECT_EQ(main.m_hWnd, ::GetParent(child.m_hWnd)) << "the window itself is not re-parented";
     child.SetOwner(NULL);
     EXPECT_EQ(&main, child.GetOwner());
+    // A window of the default class erases nothing, leaving what the context held: it paints
+    // all of itself. Grown, it is invalid all over, not only in the new strips.
+    zaduv_test::CDibSurface surface(8, 8, RGB(200, 0, 0));
+    child.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.DC().m_hDC));
+    EXPECT_EQ(RGB(200, 0, 0), surface.Pixel(4, 4));
+    child.UpdateWindow();
+    child.SetWindowPos(NULL, 0, 0, 40, 40, SWP_NOMOVE | SWP_NOZORDER);
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(child.m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle()), FALSE);
+    EXPECT_TRUE(rgn.PtInRegion(10, 10));
 
     CDialogTemplate t = MakeToolDialog();
     CDialog dlg;
@@ -148,25 +159,6 @@ TEST(WindowCore, OwnersAndTopLevelParents)
     pScan->PostMessage(WM_APP + 7);
     zaduv_test::PumpPending();
     EXPECT_EQ(1, main.m_nPreTranslated);
-}
-
-TEST(WindowCore, DefaultClassRepaintsOnResizeAndErasesNothing)
-{
-    CHostWindow host;
-    ASSERT_TRUE(host.CreateHost(300, 200));
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 100, 100), &host, 12));
-    // Erasing leaves what the context held: the window paints all of itself.
-    zaduv_test::CDibSurface surface(8, 8, RGB(200, 0, 0));
-    wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.DC().m_hDC));
-    EXPECT_EQ(RGB(200, 0, 0), surface.Pixel(4, 4));
-    // Growing the window invalidates all of it, not only the new strips.
-    wnd.UpdateWindow();
-    wnd.SetWindowPos(NULL, 0, 0, 150, 150, SWP_NOMOVE | SWP_NOZORDER);
-    CRgn rgn;
-    rgn.CreateRectRgn(0, 0, 0, 0);
-    ::GetUpdateRgn(wnd.m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle()), FALSE);
-    EXPECT_TRUE(rgn.PtInRegion(10, 10)) << "not only the new strips";
 }
 
 TEST(WindowCore, OnlyFrameworkThreadsHaveAThreadObject)
