@@ -26,7 +26,7 @@ CString RunHost(LPCWSTR lpszExeName)
 }
 }
 
-TEST(AppProfileTest, NameComesFromTheTitleResourceElseTheExecutable)
+TEST(AppProfileTest, NameComesFromTheConstructorElseTheTitleResourceElseTheExecutable)
 {
     const struct { LPCWSTR lpszExe, lpszAppName; } hosts[] = { { L"afx_apphost_titled", L"Report Viewer" }, { L"afx_apphost", L"afx_apphost" } };
     for (const auto& host : hosts)
@@ -46,10 +46,6 @@ TEST(AppProfileTest, NameComesFromTheTitleResourceElseTheExecutable)
         EXPECT_EQ(1u, dwRuns) << lpszExe;
         ::RegDeleteTreeW(HKEY_CURRENT_USER, strAppKey);
     }
-}
-
-TEST(AppProfileTest, ConstructorNameWinsOverTheTitleResource)
-{
     // afx_tests.rc has a title; the test application was constructed with a name of its own.
     CString strTitle;
     ASSERT_TRUE(strTitle.LoadString(AFX_IDS_APP_TITLE));

@@ -48,7 +48,19 @@ BEGIN_MESSAGE_MAP(CCommandDialog, CDialog)
 END_MESSAGE_MAP()
 }
 
-TEST(CmdUI, UpdateDialogControlsFollowsTheDialogsHandlers)
+namespace
+{
+// Chooses the second item of the open popup with the keyboard, once the menu loop runs.
+void CALLBACK ChooseSecondItem(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(hWnd, nIDEvent);
+    ::PostMessageW(hWnd, WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageW(hWnd, WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageW(hWnd, WM_KEYDOWN, VK_RETURN, 1);
+}
+}
+
+TEST(CmdUI, DialogControlsFollowTheUpdateHandlersAndATrackedPopupRoutesItsCommand)
 {
     CDialogTemplate t = MakeCommandDialog();
     CCommandDialog dlg;
@@ -65,34 +77,13 @@ TEST(CmdUI, UpdateDialogControlsFollowsTheDialogsHandlers)
         EXPECT_EQ(c.bEnabled, dlg.GetDlgItem(static_cast<int>(c.nID))->IsWindowEnabled()) << c.nID;
     // The focus moved on to the next control before the one it was on went disabled.
     EXPECT_EQ(dlg.GetDlgItem(IDC_FLAG), CWnd::GetFocus());
-    EXPECT_EQ(BST_UNCHECKED, dlg.IsDlgButtonChecked(IDC_MODE_FIRST));
-    EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(IDC_MODE_LAST));
+    EXPECT_EQ(std::make_pair(UINT(BST_UNCHECKED), UINT(BST_CHECKED)), std::make_pair(dlg.IsDlgButtonChecked(IDC_MODE_FIRST), dlg.IsDlgButtonChecked(IDC_MODE_LAST)));
 
     dlg.m_bArchiveReady = TRUE;
     dlg.m_nMode = IDC_MODE_FIRST;
     dlg.UpdateDialogControls(&dlg, TRUE);
-    EXPECT_TRUE(dlg.GetDlgItem(IDC_ARCHIVE)->IsWindowEnabled());
-    EXPECT_EQ(BST_CHECKED, dlg.IsDlgButtonChecked(IDC_MODE_FIRST));
-    dlg.DestroyWindow();
-}
+    EXPECT_EQ(std::make_pair(TRUE, UINT(BST_CHECKED)), std::make_pair(dlg.GetDlgItem(IDC_ARCHIVE)->IsWindowEnabled(), dlg.IsDlgButtonChecked(IDC_MODE_FIRST)));
 
-namespace
-{
-// Chooses the second item of the open popup with the keyboard, once the menu loop runs.
-void CALLBACK ChooseSecondItem(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD)
-{
-    ::KillTimer(hWnd, nIDEvent);
-    ::PostMessageW(hWnd, WM_KEYDOWN, VK_DOWN, 1);
-    ::PostMessageW(hWnd, WM_KEYDOWN, VK_DOWN, 1);
-    ::PostMessageW(hWnd, WM_KEYDOWN, VK_RETURN, 1);
-}
-}
-
-TEST(Menu, TrackedPopupRoutesTheChosenCommandToTheDialog)
-{
-    CDialogTemplate t = MakeCommandDialog();
-    CCommandDialog dlg;
-    ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     ASSERT_TRUE(menu.AppendMenu(MF_STRING, ID_OPEN, L"&Open"));
