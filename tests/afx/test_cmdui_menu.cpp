@@ -46,10 +46,7 @@ BEGIN_MESSAGE_MAP(CCommandDialog, CDialog)
     ON_UPDATE_COMMAND_UI_RANGE(IDC_MODE_FIRST, IDC_MODE_LAST, &CCommandDialog::OnUpdateMode)
     ON_UPDATE_COMMAND_UI(ID_PRINT, &CCommandDialog::OnUpdatePrint)
 END_MESSAGE_MAP()
-}
 
-namespace
-{
 // Chooses the second item of the open popup with the keyboard, once the menu loop runs.
 void CALLBACK ChooseSecondItem(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD)
 {

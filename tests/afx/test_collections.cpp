@@ -51,6 +51,32 @@ class CollectionTest : public ::testing::Test
 {
     void TearDown() override { EXPECT_EQ(0, CRecord::s_nLive) << "records leaked or destroyed twice"; }
 };
+
+// Builds 0..5 through every kind of insertion, then finds, removes, replaces and appends another
+// list; make(n) gives the element whose id is n.
+template <class LIST, class MAKE, class ID>
+void ExerciseList(LIST& list, LIST& other, MAKE make, ID idOf)
+{
+    POSITION pos1 = list.InsertBefore(NULL, make(1));
+    POSITION pos3 = list.AddTail(make(3));
+    list.InsertBefore(pos3, make(2));
+    list.InsertAfter(pos3, make(5));
+    list.InsertAfter(pos3, make(4));
+    list.InsertBefore(pos1, make(0));
+    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, idOf));
+    EXPECT_EQ(pos3, list.Find(make(3)));
+    EXPECT_EQ(nullptr, list.Find(make(3), pos3));
+    EXPECT_EQ(pos3, list.FindIndex(3));
+    EXPECT_EQ(nullptr, list.FindIndex(6));
+    list.RemoveAt(pos3);
+    EXPECT_EQ(0, idOf(list.RemoveHead()));
+    EXPECT_EQ(5, idOf(list.RemoveTail()));
+    list.SetAt(pos1, make(10));
+    other.AddTail(make(7));
+    list.AddHead(&other);
+    list.AddTail(&other);
+    EXPECT_EQ((std::vector<int>{ 7, 10, 2, 4, 7 }), Walk(list, idOf));
+}
 }
 
 TEST_F(CollectionTest, ArrayInsertRemoveSizeAndCopyKeepOrderAndLivesAndRejectBadIndices)
@@ -121,35 +147,6 @@ TEST_F(CollectionTest, ArrayGrowsByAddingRecordsAndElementsOfTheArrayItself)
     array.RemoveAt(10, 99980);
     EXPECT_EQ(20, CRecord::s_nLive);
     EXPECT_EQ(99990, array[10].m_nId);
-}
-
-namespace
-{
-// Builds 0..5 through every kind of insertion, then finds, removes, replaces and appends another
-// list; make(n) gives the element whose id is n.
-template <class LIST, class MAKE, class ID>
-void ExerciseList(LIST& list, LIST& other, MAKE make, ID idOf)
-{
-    POSITION pos1 = list.InsertBefore(NULL, make(1));
-    POSITION pos3 = list.AddTail(make(3));
-    list.InsertBefore(pos3, make(2));
-    list.InsertAfter(pos3, make(5));
-    list.InsertAfter(pos3, make(4));
-    list.InsertBefore(pos1, make(0));
-    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, idOf));
-    EXPECT_EQ(pos3, list.Find(make(3)));
-    EXPECT_EQ(nullptr, list.Find(make(3), pos3));
-    EXPECT_EQ(pos3, list.FindIndex(3));
-    EXPECT_EQ(nullptr, list.FindIndex(6));
-    list.RemoveAt(pos3);
-    EXPECT_EQ(0, idOf(list.RemoveHead()));
-    EXPECT_EQ(5, idOf(list.RemoveTail()));
-    list.SetAt(pos1, make(10));
-    other.AddTail(make(7));
-    list.AddHead(&other);
-    list.AddTail(&other);
-    EXPECT_EQ((std::vector<int>{ 7, 10, 2, 4, 7 }), Walk(list, idOf));
-}
 }
 
 TEST_F(CollectionTest, ListsKeepPositionsThroughInsertRemoveAndFind)

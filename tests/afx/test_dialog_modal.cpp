@@ -31,6 +31,40 @@ void EndWhenIdle(CHookedDialog& dlg, HWND* phWndOwner, CRect* pRect = NULL)
         return FALSE;
     };
 }
+
+const UINT ID_OWNER_COMMAND = 0x8101, ID_APP_COMMAND = 0x8102, IDC_OWNER_CONTROL = 300, ID_SYSTEM_RANGE = 0xF100;
+
+// A host window that handles a command of its dialogs, and ids it must not get from them.
+class CCommandOwner : public CHostWindow
+{
+public:
+    std::vector<UINT> m_log;
+protected:
+    template <UINT nID> void Note() { m_log.push_back(nID); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCommandOwner, CHostWindow)
+    ON_COMMAND(ID_OWNER_COMMAND, &CCommandOwner::Note<ID_OWNER_COMMAND>)
+    ON_COMMAND(IDC_OWNER_CONTROL, &CCommandOwner::Note<IDC_OWNER_CONTROL>)
+    ON_COMMAND(ID_SYSTEM_RANGE, &CCommandOwner::Note<ID_SYSTEM_RANGE>)
+END_MESSAGE_MAP()
+
+// The texts of a list's or a combo's items, joined.
+CString ItemTexts(CWnd* pCtrl, UINT nGetCount, UINT nGetText)
+{
+    CString strTexts;
+    WCHAR sz[64];
+    for (LRESULT i = 0, n = pCtrl->SendMessage(nGetCount); i < n && pCtrl->SendMessage(nGetText, i, reinterpret_cast<LPARAM>(sz)) > 0; ++i)
+        strTexts += CString(sz) + L";";
+    return strTexts;
+}
+
+// Refuses every string, as a list box out of memory would.
+LRESULT CALLBACK RefusingListProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == LB_ADDSTRING ? LB_ERRSPACE : ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
 }
 
 TEST(DialogModality, DialogOpenedFromAModalDialogIsModalToIt)
@@ -135,30 +169,6 @@ TEST(DialogModalLoop, IdleKicksTheDialogAndTellsTheOwner)
     }
 }
 
-namespace
-{
-const UINT ID_OWNER_COMMAND = 0x8101;
-const UINT ID_APP_COMMAND = 0x8102;
-const UINT IDC_OWNER_CONTROL = 300;
-const UINT ID_SYSTEM_RANGE = 0xF100;
-
-// A host window that handles a command of its dialogs, and ids it must not get from them.
-class CCommandOwner : public CHostWindow
-{
-public:
-    std::vector<UINT> m_log;
-protected:
-    template <UINT nID> void Note() { m_log.push_back(nID); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CCommandOwner, CHostWindow)
-    ON_COMMAND(ID_OWNER_COMMAND, &CCommandOwner::Note<ID_OWNER_COMMAND>)
-    ON_COMMAND(IDC_OWNER_CONTROL, &CCommandOwner::Note<IDC_OWNER_CONTROL>)
-    ON_COMMAND(ID_SYSTEM_RANGE, &CCommandOwner::Note<ID_SYSTEM_RANGE>)
-END_MESSAGE_MAP()
-}
-
 TEST(DialogCommands, UnhandledCommandsGoToTheOwnerThenTheApplication)
 {
     CCommandOwner owner;
@@ -188,25 +198,6 @@ TEST(DialogCommands, UnhandledCommandsGoToTheOwnerThenTheApplication)
         EXPECT_EQ(std::make_tuple(c.nOwn, c.owner, c.app), std::make_tuple(dlg.m_nOwnCommands, owner.m_log, appLog)) << std::hex << c.nID;
     }
     zaduv_test::TestApp().m_fnCmdMsg = nullptr;
-}
-
-namespace
-{
-// The texts of a list's or a combo's items, joined.
-CString ItemTexts(CWnd* pCtrl, UINT nGetCount, UINT nGetText)
-{
-    CString strTexts;
-    WCHAR sz[64];
-    for (LRESULT i = 0, n = pCtrl->SendMessage(nGetCount); i < n && pCtrl->SendMessage(nGetText, i, reinterpret_cast<LPARAM>(sz)) > 0; ++i)
-        strTexts += CString(sz) + L";";
-    return strTexts;
-}
-
-// Refuses every string, as a list box out of memory would.
-LRESULT CALLBACK RefusingListProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return message == LB_ADDSTRING ? LB_ERRSPACE : ::DefWindowProcW(hWnd, message, wParam, lParam);
-}
 }
 
 TEST(DialogInit, ResourceStringsFillTheListsAndFailingInitDataOrExchangeEndsWithMinusOne)

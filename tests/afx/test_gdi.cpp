@@ -12,10 +12,7 @@
 
 namespace
 {
-const COLORREF kBack = RGB(255, 255, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kGreen = RGB(0, 160, 0);
+const COLORREF kBack = RGB(255, 255, 255), kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 160, 0);
 const COLORREF kMagenta = RGB(255, 0, 255);
 
 using zaduv_test::CCapturedImage;

@@ -43,32 +43,7 @@ BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
     ON_MESSAGE(WM_APP_PING, &CDerivedWnd::OnPing)
     ON_REGISTERED_MESSAGE(g_nRegistered, &CDerivedWnd::OnRegistered)
 END_MESSAGE_MAP()
-}
 
-TEST(MessageMap, DerivedEntriesWinBaseEntriesStillAnswerAndTheRestGoesToTheDefault)
-{
-    CDerivedWnd derived;
-    CBaseWnd base;
-    ASSERT_TRUE(derived.CreateHost(300, 200) && base.CreateHost(300, 200));
-    const struct { CBaseWnd* pWnd; UINT message; LRESULT lExpected; LPCWSTR pszLog; } cases[] = {
-        { &derived, WM_APP_PING, 205, L"derived ping" },
-        { &derived, WM_APP_BASEONLY, 7, L"base only" },
-        { &derived, g_nRegistered, 9, L"registered" },
-        { &derived, WM_APP + 50, 0, NULL },
-        { &base, WM_APP_PING, 105, L"base ping" },
-        { &base, g_nRegistered, 0, NULL },      // the base object never sees derived entries
-        { &derived, WM_APP_PING, 205, L"derived ping" },    // a lookup remembered for one class serves only it
-    };
-    for (const auto& c : cases)
-    {
-        c.pWnd->m_log.clear();
-        EXPECT_EQ(c.lExpected, c.pWnd->SendMessage(c.message, 5, 4)) << c.message;
-        EXPECT_EQ(c.pszLog != NULL ? std::vector<CString>{ c.pszLog } : std::vector<CString>(), c.pWnd->m_log);
-    }
-}
-
-namespace
-{
 const UINT NM_TEST_CODE = static_cast<UINT>(-900);
 const COLORREF kText = RGB(255, 0, 0);
 
@@ -126,6 +101,84 @@ LRESULT SendTestNotify(CWnd& parent, HWND hWndFrom)
     NMHDR nm = { hWndFrom, static_cast<UINT_PTR>(::GetDlgCtrlID(hWndFrom)), NM_TEST_CODE };
     return parent.SendMessage(WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
 }
+
+class CCountingEdit : public CEdit
+{
+public:
+    int m_nPreSubclass = 0, m_nChars = 0, m_nPostNcDestroy = 0;
+    virtual void PreSubclassWindow() { ++m_nPreSubclass; CEdit::PreSubclassWindow(); }
+    virtual void PostNcDestroy() { ++m_nPostNcDestroy; }
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { ++m_nChars; CEdit::OnChar(nChar, nRepCnt, nFlags); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountingEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+CDialogTemplate MakeEditDialog()
+{
+    CDialogTemplate t(CRect(0, 0, 150, 60), L"", WS_POPUP | WS_VISIBLE | WS_CAPTION);
+    t.AddEdit(300, CRect(5, 5, 105, 17));
+    return t;
+}
+
+// Notes which object the map holds for the window when its first message arrives.
+class CCreateWatcher : public CWnd
+{
+public:
+    CWnd* m_pMappedAtNcCreate = NULL;
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCCREATE)
+            m_pMappedAtNcCreate = CWnd::FromHandlePermanent(m_hWnd);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+std::vector<CString>* g_pPreTranslateLog = nullptr;
+
+class CLoggingWnd : public CWnd
+{
+public:
+    CString m_strName;
+    BOOL m_bEat = FALSE;
+    int m_nKeyDowns = 0;
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            g_pPreTranslateLog->push_back(m_strName);
+        return pMsg->message == WM_KEYDOWN && m_bEat;
+    }
+    afx_msg void OnKeyDown(UINT, UINT, UINT) { ++m_nKeyDowns; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLoggingWnd, CWnd)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+}
+
+TEST(MessageMap, DerivedEntriesWinBaseEntriesStillAnswerAndTheRestGoesToTheDefault)
+{
+    CDerivedWnd derived;
+    CBaseWnd base;
+    ASSERT_TRUE(derived.CreateHost(300, 200) && base.CreateHost(300, 200));
+    const struct { CBaseWnd* pWnd; UINT message; LRESULT lExpected; LPCWSTR pszLog; } cases[] = {
+        { &derived, WM_APP_PING, 205, L"derived ping" },
+        { &derived, WM_APP_BASEONLY, 7, L"base only" },
+        { &derived, g_nRegistered, 9, L"registered" },
+        { &derived, WM_APP + 50, 0, NULL },
+        { &base, WM_APP_PING, 105, L"base ping" },
+        { &base, g_nRegistered, 0, NULL },      // the base object never sees derived entries
+        { &derived, WM_APP_PING, 205, L"derived ping" },    // a lookup remembered for one class serves only it
+    };
+    for (const auto& c : cases)
+    {
+        c.pWnd->m_log.clear();
+        EXPECT_EQ(c.lExpected, c.pWnd->SendMessage(c.message, 5, 4)) << c.message;
+        EXPECT_EQ(c.pszLog != NULL ? std::vector<CString>{ c.pszLog } : std::vector<CString>(), c.pWnd->m_log);
+    }
 }
 
 TEST(Reflection, TheChildAnswersFirstAndTheParentWhenPassedOn)
@@ -158,30 +211,6 @@ TEST(Reflection, TheChildAnswersFirstAndTheParentWhenPassedOn)
     EXPECT_EQ(std::vector<UINT>{ 205 }, parent.m_rangeIds);
 }
 
-namespace
-{
-class CCountingEdit : public CEdit
-{
-public:
-    int m_nPreSubclass = 0, m_nChars = 0, m_nPostNcDestroy = 0;
-    virtual void PreSubclassWindow() { ++m_nPreSubclass; CEdit::PreSubclassWindow(); }
-    virtual void PostNcDestroy() { ++m_nPostNcDestroy; }
-    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { ++m_nChars; CEdit::OnChar(nChar, nRepCnt, nFlags); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CCountingEdit, CEdit)
-    ON_WM_CHAR()
-END_MESSAGE_MAP()
-
-CDialogTemplate MakeEditDialog()
-{
-    CDialogTemplate t(CRect(0, 0, 150, 60), L"", WS_POPUP | WS_VISIBLE | WS_CAPTION);
-    t.AddEdit(300, CRect(5, 5, 105, 17));
-    return t;
-}
-}
-
 TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
 {
     CDialogTemplate t = MakeEditDialog();
@@ -209,22 +238,6 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     EXPECT_EQ(std::make_pair(1, static_cast<CWnd*>(NULL)), std::make_pair(edit.m_nPostNcDestroy, CWnd::FromHandlePermanent(hEdit)));
 }
 
-namespace
-{
-// Notes which object the map holds for the window when its first message arrives.
-class CCreateWatcher : public CWnd
-{
-public:
-    CWnd* m_pMappedAtNcCreate = NULL;
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_NCCREATE)
-            m_pMappedAtNcCreate = CWnd::FromHandlePermanent(m_hWnd);
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-}
-
 TEST(HandleMap, TemporaryWrappersYieldToThePermanentObjectAndNeverDestroyTheWindow)
 {
     HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"plain", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
@@ -243,31 +256,6 @@ TEST(HandleMap, TemporaryWrappersYieldToThePermanentObjectAndNeverDestroyTheWind
     CCreateWatcher watcher;
     ASSERT_TRUE(watcher.CreateEx(0, AfxRegisterWndClass(0), L"w", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     EXPECT_EQ(&watcher, watcher.m_pMappedAtNcCreate) << "an object being created is mapped before its first message";
-}
-
-namespace
-{
-std::vector<CString>* g_pPreTranslateLog = nullptr;
-
-class CLoggingWnd : public CWnd
-{
-public:
-    CString m_strName;
-    BOOL m_bEat = FALSE;
-    int m_nKeyDowns = 0;
-    virtual BOOL PreTranslateMessage(MSG* pMsg)
-    {
-        if (pMsg->message == WM_KEYDOWN)
-            g_pPreTranslateLog->push_back(m_strName);
-        return pMsg->message == WM_KEYDOWN && m_bEat;
-    }
-    afx_msg void OnKeyDown(UINT, UINT, UINT) { ++m_nKeyDowns; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CLoggingWnd, CWnd)
-    ON_WM_KEYDOWN()
-END_MESSAGE_MAP()
 }
 
 TEST(Pump, PreTranslateRunsFromTargetUpToMainWindowBeforeDispatch)

@@ -15,9 +15,7 @@ using zaduv_test::CHostWindow;
 
 namespace
 {
-const UINT IDC_SCAN = 501;
-const UINT IDC_ARCHIVE = 502;
-const UINT IDC_NOTE = 503;
+const UINT IDC_SCAN = 501, IDC_ARCHIVE = 502, IDC_NOTE = 503;
 
 CDialogTemplate MakeToolDialog()
 {
@@ -63,6 +61,18 @@ CString ShownTipText()
     }, reinterpret_cast<LPARAM>(&strText));
     return strText;
 }
+
+// A main window that counts the messages it pre-translates.
+class CCountingMain : public CHostWindow
+{
+public:
+    int m_nPreTranslated = 0;
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        m_nPreTranslated += pMsg->message == WM_APP + 7;
+        return CHostWindow::PreTranslateMessage(pMsg);
+    }
+};
 }
 
 TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGives)
@@ -105,21 +115,6 @@ TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGi
     EXPECT_EQ(CString(L"Starts the scan"), ShownTipText());
     EXPECT_EQ(static_cast<int>(IDC_SCAN), dlg.m_nAskedId);
     dlg.EnableToolTips(FALSE);
-}
-
-namespace
-{
-// A main window that counts the messages it pre-translates.
-class CCountingMain : public CHostWindow
-{
-public:
-    int m_nPreTranslated = 0;
-    virtual BOOL PreTranslateMessage(MSG* pMsg)
-    {
-        m_nPreTranslated += pMsg->message == WM_APP + 7;
-        return CHostWindow::PreTranslateMessage(pMsg);
-    }
-};
 }
 
 TEST(WindowCore, OwnersTopLevelParentsAndTheDefaultClass)
