@@ -67,12 +67,25 @@ LRESULT CALLBACK RefusingListProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 }
 }
 
-TEST(DialogModality, DialogOpenedFromAModalDialogIsModalToIt)
+TEST(DialogOwnership, ChildParentGivesItsTopLevelWindowNoParentTheMainWindowAndANestedDialogItsOpener)
 {
     CHostWindow host;
     ASSERT_TRUE(host.CreateHost(400, 300, WS_POPUP | WS_VISIBLE | WS_CAPTION));
-    CMainWindowScope main(&host);
+    CWnd child;
+    ASSERT_TRUE(child.Create(NULL, L"child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &host, 1));
     CDialogTemplate t = SmallTemplate();
+    for (BOOL bHostEnabled : { FALSE, TRUE })
+    {
+        host.EnableWindow(bHostEnabled);
+        CHookedDialog dlg;
+        dlg.InitModalIndirect(t, &child);
+        HWND hWndOwner = NULL;
+        EndWhenIdle(dlg, &hWndOwner);
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(host.m_hWnd, hWndOwner);
+        EXPECT_EQ(bHostEnabled, host.IsWindowEnabled()) << "the owner comes back as it was";
+    }
+    CMainWindowScope main(&host);
     CHookedDialog outer, inner;
     outer.InitModalIndirect(t);
     inner.InitModalIndirect(t);
@@ -101,27 +114,6 @@ TEST(DialogModality, DialogOpenedFromAModalDialogIsModalToIt)
     const HWND hWndOuter = seen.size() == 6 ? seen[2] : NULL;
     EXPECT_EQ((std::vector<HWND>{ host.m_hWnd, NULL, hWndOuter, hWndOuter, NULL, hWndOuter }), seen);
     EXPECT_TRUE(host.IsWindowEnabled());
-}
-
-TEST(DialogOwnership, ChildParentGivesItsTopLevelWindowAndNoParentGivesTheMainWindow)
-{
-    CHostWindow host;
-    ASSERT_TRUE(host.CreateHost(400, 300, WS_POPUP | WS_VISIBLE | WS_CAPTION));
-    CWnd child;
-    ASSERT_TRUE(child.Create(NULL, L"child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &host, 1));
-    CDialogTemplate t = SmallTemplate();
-    for (BOOL bHostEnabled : { TRUE, FALSE })
-    {
-        host.EnableWindow(bHostEnabled);
-        CHookedDialog dlg;
-        dlg.InitModalIndirect(t, &child);
-        HWND hWndOwner = NULL;
-        EndWhenIdle(dlg, &hWndOwner);
-        EXPECT_EQ(IDOK, dlg.DoModal());
-        EXPECT_EQ(host.m_hWnd, hWndOwner);
-        EXPECT_EQ(bHostEnabled, host.IsWindowEnabled()) << "the owner comes back as it was";
-    }
-    CMainWindowScope main(&host);
     CDialog byTemplate, byName;
     ASSERT_TRUE(byTemplate.CreateIndirect(t) && byName.Create(L"PATIENTDLG"));
     EXPECT_EQ(std::make_pair(host.m_hWnd, host.m_hWnd), std::make_pair(::GetWindow(byTemplate, GW_OWNER), ::GetWindow(byName, GW_OWNER)));

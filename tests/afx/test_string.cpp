@@ -13,10 +13,7 @@ const UINT IDS_TEST_TITLE = 30001, IDS_TEST_MISSING = 30002, IDS_TEST_FORMAT = 3
 // One call's result beside the text expected of it.
 struct StringCase { CString strActual; LPCWSTR lpszExpected; };
 
-int Sign(int n)
-{
-    return (n > 0) - (n < 0);
-}
+int Sign(int n) { return (n > 0) - (n < 0); }
 
 template <size_t N>
 void ExpectAll(const StringCase (&cases)[N])
