@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "DibSurface.h"
+#include "HostWindow.h"
 #include "PixelCapture.h"
 
 namespace
@@ -216,40 +217,26 @@ TEST_F(GdiTest, ImageListDrawsAddedImagesThroughTheirMask)
     EXPECT_COLOR_COUNT(image, image.GetRect(), kBlue, 24);
 }
 
-struct PaintRecord { HDC hDC; RECT rcPaint; };
-
-LRESULT CALLBACK PaintRecorderProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (nMsg != WM_PAINT)
-        return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
-    CPaintDC dc(CWnd::FromHandle(hWnd));
-    PaintRecord* pRecord = reinterpret_cast<PaintRecord*>(::GetWindowLongPtr(hWnd, GWLP_USERDATA));
-    pRecord->hDC = dc.m_hDC;
-    pRecord->rcPaint = dc.m_ps.rcPaint;
-    return 0;
-}
-
 TEST(GdiWindowTest, ClientWindowAndPaintContextsReleaseWhatTheyTake)
 {
-    HWND hWnd = ::CreateWindowEx(0, WC_STATIC, _T(""), WS_POPUP | WS_CAPTION, 100, 100, 80, 60, NULL, NULL,
-                                 ::GetModuleHandle(NULL), NULL);
-    CWnd* pWnd = CWnd::FromHandle(hWnd);
-    HDC hClientDC = CClientDC(pWnd), hWindowDC = CWindowDC(pWnd);
+    zaduv_test::CHostWindow host;
+    ASSERT_TRUE(host.CreateHost(80, 60));
+    HDC hClientDC = CClientDC(&host), hWindowDC = CWindowDC(&host);
     // Released already: a second release has nothing to give back.
-    EXPECT_EQ(0, ::ReleaseDC(hWnd, hClientDC) + ::ReleaseDC(hWnd, hWindowDC));
-    EXPECT_EQ(pWnd, CClientDC(pWnd).GetWindow());
-
-    PaintRecord record = {};
-    ::SetWindowLongPtr(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&record));
-    ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintRecorderProc));
-    ::ShowWindow(hWnd, SW_SHOWNOACTIVATE);
-    ::UpdateWindow(hWnd);
-    ::InvalidateRect(hWnd, CRect(5, 6, 15, 16), FALSE);
-    ::UpdateWindow(hWnd);
-    EXPECT_EQ(CRect(5, 6, 15, 16), CRect(record.rcPaint));
-    EXPECT_FALSE(::GetUpdateRect(hWnd, NULL, FALSE));
-    EXPECT_TRUE(record.hDC != NULL && ::ReleaseDC(hWnd, record.hDC) == 0) << "EndPaint gave it back";
-    AfxDeleteTempMaps();
-    ::DestroyWindow(hWnd);
+    EXPECT_EQ(0, ::ReleaseDC(host.m_hWnd, hClientDC) + ::ReleaseDC(host.m_hWnd, hWindowDC));
+    EXPECT_EQ(&host, CClientDC(&host).GetWindow());
+    // The host paints through a CPaintDC.
+    HDC hPaintDC = NULL;
+    CRect rcPaint;
+    host.SetPaintHandler([&](CDC* pDC) {
+        hPaintDC = pDC->m_hDC;
+        rcPaint = static_cast<CPaintDC*>(pDC)->m_ps.rcPaint;
+    });
+    host.UpdateWindow();
+    host.InvalidateRect(CRect(5, 6, 15, 16), FALSE);
+    host.UpdateWindow();
+    EXPECT_EQ(CRect(5, 6, 15, 16), rcPaint);
+    EXPECT_FALSE(host.GetUpdateRect(NULL, FALSE));
+    EXPECT_TRUE(hPaintDC != NULL && ::ReleaseDC(host.m_hWnd, hPaintDC) == 0) << "EndPaint gave it back";
 }
 }
