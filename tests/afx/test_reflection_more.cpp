@@ -88,7 +88,7 @@ TEST(ReflectionMore, OwnerDrawListBoxOrdersFindsAndFreesItsItems)
 
 TEST(ReflectionMore, ReflectEntriesAnswerScrollParentNotifyAndListMessages)
 {
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_BAR_CLASSES };
+    const INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_BAR_CLASSES };
     ::InitCommonControlsEx(&icc);
     CHostWindow host;
     ASSERT_TRUE(host.CreateHost(300, 200));

@@ -86,9 +86,9 @@ TEST(PngTest, SavedPngLoadsBackWithTheSamePixels)
     ASSERT_TRUE(SavePng(image, strPath.c_str()));
     std::vector<DWORD> pixels;
     int cx = 0, cy = 0;
-    ASSERT_TRUE(CPngFile::Load(strPath.c_str(), pixels, cx, cy));
+    const bool bLoaded = CPngFile::Load(strPath.c_str(), pixels, cx, cy);
     ::DeleteFileW(strPath.c_str());
-    ASSERT_EQ(CSize(37, 23), CSize(cx, cy));
+    ASSERT_TRUE(bLoaded && CSize(37, 23) == CSize(cx, cy));
     for (DWORD& dw : pixels)
         dw &= 0x00FFFFFF;
     EXPECT_TRUE(std::equal(pixels.begin(), pixels.end(), image.GetBits()));
