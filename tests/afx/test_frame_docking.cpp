@@ -77,11 +77,10 @@ TEST_F(FrameDocking, DockedBarsStackAlongTheTopAndAFloatingBarStillServesTheFram
     CRect rcClient;
     m_pFrame->GetClientRect(&rcClient);
     EXPECT_EQ(static_cast<UINT>(AFX_IDW_DOCKBAR_TOP), static_cast<UINT>(m_bars[1].m_pDockBar->GetDlgCtrlID()));
-    EXPECT_EQ(0, InFrame(m_bars[0]).top);
-    EXPECT_EQ(InFrame(m_bars[0]).bottom, InFrame(m_bars[1]).top);
+    EXPECT_EQ(std::make_pair(0L, InFrame(m_bars[0]).bottom), std::make_pair(InFrame(m_bars[0]).top, InFrame(m_bars[1]).top));
     EXPECT_EQ(CRect(0, InFrame(m_bars[1]).bottom, rcClient.right, rcClient.bottom), InFrame(m_pane));
-    EXPECT_EQ(&m_bars[1], m_pFrame->GetControlBar(IDW_FIRST_BAR + 1));
-    EXPECT_EQ(m_pFrame, m_bars[0].GetDockingFrame());
+    EXPECT_EQ(std::make_pair(static_cast<CControlBar*>(&m_bars[1]), static_cast<CFrameWnd*>(m_pFrame)),
+        std::make_pair(m_pFrame->GetControlBar(IDW_FIRST_BAR + 1), m_bars[0].GetDockingFrame()));
 
     m_pFrame->ShowControlBar(&m_bars[0], FALSE, FALSE);
     EXPECT_EQ(0, InFrame(m_bars[1]).top);

@@ -99,8 +99,7 @@ TEST(WndProcExceptions, FailedCreationIsQuietAndHandlerFailuresAreReportedUnless
     wnd.UpdateWindow();
     EXPECT_EQ(1, wnd.m_nPaints);
     EXPECT_FALSE(wnd.GetUpdateRect(NULL));
-    EXPECT_EQ(0, catcher.GetCount());
-    EXPECT_EQ(0, g_nLiveExceptions);
+    EXPECT_EQ(std::make_pair(0, 0), std::make_pair(catcher.GetCount(), g_nLiveExceptions));
 }
 
 TEST(WndProcExceptions, ExceptionInTheModalLoopEndsTheDialogAndFreesTheOwner)
