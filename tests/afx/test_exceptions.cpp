@@ -77,19 +77,13 @@ TEST(CExceptionTest, MacrosPickTheHandlerAndDeleteOnlyWhatTheyHandled)
         TRY
         {
             TRY
-            {
                 throw new CCountedFileException(CFileException::badSeek);
-            }
             CATCH(CMemoryException, e)
-            {
                 ADD_FAILURE() << "wrong handler";
-            }
             END_CATCH
         }
         CATCH(CFileException, e)
-        {
             THROW_LAST();
-        }
         END_CATCH
     }
     catch (CFileException* e)

@@ -47,10 +47,9 @@ TEST(CFileTest, WritesReadsSeeksAndResizesAFile)
     EXPECT_EQ(13u, file.GetLength());
     char buffer[16] = {};
     EXPECT_EQ(4u, file.Read(buffer, 4));
-    EXPECT_STREQ("0123", buffer);
     EXPECT_EQ(8u, file.Seek(4, CFile::current));
-    EXPECT_EQ(5u, file.Read(buffer, sizeof(buffer)));     // short read at the end
-    EXPECT_EQ(0, std::memcmp("89abc", buffer, 5));
+    EXPECT_EQ(5u, file.Read(buffer + 4, sizeof(buffer) - 4));     // short read at the end
+    EXPECT_STREQ("012389abc", buffer);
     file.SetLength(6);
     EXPECT_EQ(6u, file.SeekToEnd());
     file.Close();
