@@ -22,41 +22,14 @@ BOOL CHookedDialog::OnInitDialog()
     return m_bInitResult;
 }
 
-void CHookedDialog::DoDataExchange(CDataExchange* pDX)
-{
-    CDialog::DoDataExchange(pDX);
-    if (m_fnExchange)
-        m_fnExchange(pDX);
-}
-
-BOOL CHookedDialog::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_fnPreTranslate && m_fnPreTranslate(pMsg))
-        return TRUE;
-    return CDialog::PreTranslateMessage(pMsg);
-}
-
 LRESULT CHookedDialog::OnKickIdle(WPARAM wParam, LPARAM lParam)
 {
-    MSG msg = { m_hWnd, WM_KICKIDLE, wParam, lParam };
-    m_kicks.push_back(msg);
+    m_kicks.push_back({ m_hWnd, WM_KICKIDLE, wParam, lParam });
     return m_fnKickIdle ? m_fnKickIdle(*this, lParam) : FALSE;
-}
-
-LRESULT CHookedDialog::OnApp(WPARAM, LPARAM)
-{
-    if (m_fnApp)
-        m_fnApp(*this);
-    return 0;
 }
 
 void CHookedDialog::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kSafetyTimer)
         EndDialog(static_cast<int>(kTimedOut));
-}
-
-void CHookedDialog::OnOwnCommand()
-{
-    ++m_nOwnCommands;
 }

@@ -9,6 +9,9 @@
 #include <functional>
 #include <vector>
 
+// The id of a command the dialog handles itself.
+const UINT ID_DIALOG_OWN_COMMAND = 0x8100;
+
 class CHookedDialog : public CDialog
 {
 public:
@@ -28,18 +31,15 @@ public:
 
 protected:
     virtual BOOL OnInitDialog();
-    virtual void DoDataExchange(CDataExchange* pDX);
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual void DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); if (m_fnExchange) m_fnExchange(pDX); }
+    virtual BOOL PreTranslateMessage(MSG* pMsg) { return (m_fnPreTranslate && m_fnPreTranslate(pMsg)) || CDialog::PreTranslateMessage(pMsg); }
 
     afx_msg LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnApp(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnApp(WPARAM, LPARAM) { if (m_fnApp) m_fnApp(*this); return 0; }
     afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnOwnCommand();
+    afx_msg void OnOwnCommand() { ++m_nOwnCommands; }
     DECLARE_MESSAGE_MAP()
 };
-
-// The id of a command the dialog handles itself.
-const UINT ID_DIALOG_OWN_COMMAND = 0x8100;
 
 // Makes a window the thread's main window for one test.
 class CMainWindowScope

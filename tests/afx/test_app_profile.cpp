@@ -5,99 +5,50 @@
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <string>
+#include <cstdio>
 
 namespace
 {
-const LPCWSTR kCompanyKey = L"Software\\ZaDUV Tests";
-
-// Runs a host next to this executable and returns what it printed, or "" when it did not end.
+// Runs a host next to this executable and returns what it printed.
 CString RunHost(LPCWSTR lpszExeName)
 {
     WCHAR szPath[MAX_PATH];
     ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
-    CString strCommand(szPath);
-    strCommand = strCommand.Left(strCommand.ReverseFind(L'\\') + 1) + lpszExeName + L".exe";
-
-    SECURITY_ATTRIBUTES sa = { sizeof(sa), NULL, TRUE };
-    HANDLE hRead = NULL;
-    HANDLE hWrite = NULL;
-    if (!::CreatePipe(&hRead, &hWrite, &sa, 0))
-        return CString();
-    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW si = { sizeof(si) };
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = hWrite;
-    si.hStdError = hWrite;
-    PROCESS_INFORMATION pi = {};
-    BOOL bStarted = ::CreateProcessW(NULL, strCommand.GetBuffer(), NULL, NULL, TRUE, CREATE_NO_WINDOW,
-                                     NULL, NULL, &si, &pi);
-    strCommand.ReleaseBuffer();
-    ::CloseHandle(hWrite);
-    std::string strOutput;
-    if (bStarted && ::WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0)
-    {
-        char buffer[512];
-        DWORD dwRead = 0;
-        while (::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
-            strOutput.append(buffer, dwRead);
-    }
-    else if (bStarted)
-        ::TerminateProcess(pi.hProcess, 1);
-    if (bStarted)
-    {
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-    }
-    ::CloseHandle(hRead);
-    return CString(strOutput.c_str());
+    CString strCommand(szPath), strOutput;
+    strCommand = L"\"" + strCommand.Left(strCommand.ReverseFind(L'\\') + 1) + lpszExeName + L".exe\"";
+    FILE* pPipe = ::_wpopen(strCommand, L"rt");
+    WCHAR szLine[256];
+    while (pPipe != NULL && ::fgetws(szLine, 256, pPipe) != NULL)
+        strOutput += szLine;
+    if (pPipe != NULL)
+        ::_pclose(pPipe);
+    return strOutput;
+}
 }
 
-CString AppKey(LPCWSTR lpszAppName)
+TEST(AppProfileTest, NameComesFromTheConstructorElseTheTitleResourceElseTheExecutable)
 {
-    return CString(kCompanyKey) + L"\\" + lpszAppName;
-}
-
-DWORD ReadRuns(LPCWSTR lpszAppName)
-{
-    DWORD dwRuns = 0, cb = sizeof(dwRuns);
-    ::RegGetValueW(HKEY_CURRENT_USER, AppKey(lpszAppName) + L"\\Settings", L"Runs", RRF_RT_REG_DWORD, NULL, &dwRuns, &cb);
-    return dwRuns;
-}
-}
-
-TEST(AppProfileTest, NameComesFromTheTitleResourceElseTheExecutable)
-{
-    struct { LPCWSTR lpszExe; LPCWSTR lpszAppName; } hosts[] = {
-        { L"afx_apphost_titled", L"Report Viewer" },
-        { L"afx_apphost", L"afx_apphost" },
-    };
+    const struct { LPCWSTR lpszExe, lpszAppName; } hosts[] = { { L"afx_apphost_titled", L"Report Viewer" }, { L"afx_apphost", L"afx_apphost" } };
     for (const auto& host : hosts)
     {
+        const LPCWSTR lpszExe = host.lpszExe, lpszAppName = host.lpszAppName;
         // Settings an earlier version of the host left where the framework keeps them.
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, AppKey(host.lpszAppName));
+        const CString strAppKey = CString(L"Software\\ZaDUV Tests\\") + lpszAppName;
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, strAppKey);
         const WCHAR szLayout[] = L"compact";
-        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, AppKey(host.lpszAppName) + L"\\Settings",
-                                                   L"Layout", REG_SZ, szLayout, sizeof(szLayout)));
-
-        CString strOutput = RunHost(host.lpszExe);
+        ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, strAppKey + L"\\Settings", L"Layout", REG_SZ, szLayout, sizeof(szLayout)));
         CString strExpected;
-        strExpected.Format(L"app=%s\nexe=%s\nprofile=%s\nkey=ZaDUV Tests\nlayout=compact\n"
-                           L"prompt=Saved. type=%u\nbox=%d\n",
-                           host.lpszAppName, host.lpszExe, host.lpszAppName, MB_YESNO, IDYES);
-        strOutput.Remove(L'\r');
-        EXPECT_STREQ(strExpected, strOutput) << host.lpszExe;
-        EXPECT_EQ(1u, ReadRuns(host.lpszAppName)) << host.lpszExe;
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, AppKey(host.lpszAppName));
+        strExpected.Format(L"app=%s\nexe=%s\nprofile=%s\nkey=ZaDUV Tests\nlayout=compact\nprompt=Saved. type=%u\nbox=%d\n",
+                           lpszAppName, lpszExe, lpszAppName, MB_YESNO, IDYES);
+        EXPECT_STREQ(strExpected, RunHost(lpszExe)) << lpszExe;
+        DWORD dwRuns = 0, cb = sizeof(dwRuns);
+        ::RegGetValueW(HKEY_CURRENT_USER, strAppKey + L"\\Settings", L"Runs", RRF_RT_REG_DWORD, NULL, &dwRuns, &cb);
+        EXPECT_EQ(1u, dwRuns) << lpszExe;
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, strAppKey);
     }
-}
-
-TEST(AppProfileTest, ConstructorNameWinsOverTheTitleResource)
-{
     // afx_tests.rc has a title; the test application was constructed with a name of its own.
     CString strTitle;
     ASSERT_TRUE(strTitle.LoadString(AFX_IDS_APP_TITLE));
     EXPECT_STRNE(strTitle, AfxGetApp()->m_pszAppName);
-    EXPECT_STREQ(L"ZaDUVTests", AfxGetApp()->m_pszAppName);
     EXPECT_STREQ(L"ZaDUVTests", AfxGetAppName());
 }

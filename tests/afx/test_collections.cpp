@@ -11,10 +11,8 @@ namespace
 struct CRecord
 {
     static int s_nLive;
-
     CString m_strName;
     int m_nId;
-
     CRecord() : m_nId(-1) { ++s_nLive; }
     CRecord(const CRecord& src) : m_strName(src.m_strName), m_nId(src.m_nId) { ++s_nLive; }
     explicit CRecord(int nId) : m_nId(nId) { ++s_nLive; m_strName.Format(L"Patient %d", nId); }
@@ -48,15 +46,40 @@ std::vector<int> Walk(const LIST& list, F idOf)
 int RecordId(const CRecord& record) { return record.m_nId; }
 int PointedId(const void* p) { return *static_cast<const int*>(p); }
 
+
 class CollectionTest : public ::testing::Test
 {
-protected:
-    void SetUp() override { CRecord::s_nLive = 0; }
     void TearDown() override { EXPECT_EQ(0, CRecord::s_nLive) << "records leaked or destroyed twice"; }
 };
+
+// Builds 0..5 through every kind of insertion, then finds, removes, replaces and appends another
+// list; make(n) gives the element whose id is n.
+template <class LIST, class MAKE, class ID>
+void ExerciseList(LIST& list, LIST& other, MAKE make, ID idOf)
+{
+    POSITION pos1 = list.InsertBefore(NULL, make(1));
+    POSITION pos3 = list.AddTail(make(3));
+    list.InsertBefore(pos3, make(2));
+    list.InsertAfter(pos3, make(5));
+    list.InsertAfter(pos3, make(4));
+    list.InsertBefore(pos1, make(0));
+    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, idOf));
+    EXPECT_EQ(pos3, list.Find(make(3)));
+    EXPECT_EQ(nullptr, list.Find(make(3), pos3));
+    EXPECT_EQ(pos3, list.FindIndex(3));
+    EXPECT_EQ(nullptr, list.FindIndex(6));
+    list.RemoveAt(pos3);
+    EXPECT_EQ(0, idOf(list.RemoveHead()));
+    EXPECT_EQ(5, idOf(list.RemoveTail()));
+    list.SetAt(pos1, make(10));
+    other.AddTail(make(7));
+    list.AddHead(&other);
+    list.AddTail(&other);
+    EXPECT_EQ((std::vector<int>{ 7, 10, 2, 4, 7 }), Walk(list, idOf));
+}
 }
 
-TEST_F(CollectionTest, ArrayInsertRemoveSizeAndCopyKeepOrderAndLives)
+TEST_F(CollectionTest, ArrayInsertRemoveSizeAndCopyKeepOrderAndLivesAndRejectBadIndices)
 {
     CArray<CRecord> array;
     for (int i = 0; i < 5; i++)
@@ -91,6 +114,18 @@ TEST_F(CollectionTest, ArrayInsertRemoveSizeAndCopyKeepOrderAndLives)
     ids.SetSize(10, 2);
     const UINT* pIds = ids.GetData();
     EXPECT_EQ((std::vector<UINT>{ 0, 42, 0, 0, 0, 0, 0, 0, 0, 0 }), std::vector<UINT>(pIds, pIds + ids.GetSize()));
+
+    // Bad indices throw the pre-allocated invalid-argument exception (undeleted, it leaks
+    // nothing) and leave the array as it was.
+    array.SetSize(1);
+    EXPECT_THROW(array.GetAt(1), CInvalidArgException*);
+    EXPECT_THROW((void)array[-1], CInvalidArgException*);
+    EXPECT_THROW(array.SetAt(1, CRecord(1)), CInvalidArgException*);
+    EXPECT_THROW(array.RemoveAt(0, 2), CInvalidArgException*);
+    EXPECT_THROW(array.InsertAt(0, CRecord(1), 0), CInvalidArgException*);
+    EXPECT_THROW(array.SetSize(-1), CInvalidArgException*);
+    EXPECT_THROW(array.Append(array), CInvalidArgException*);
+    EXPECT_EQ((std::vector<int>{ 0 }), Ids(array));
 }
 
 TEST_F(CollectionTest, ArrayGrowsByAddingRecordsAndElementsOfTheArrayItself)
@@ -114,49 +149,16 @@ TEST_F(CollectionTest, ArrayGrowsByAddingRecordsAndElementsOfTheArrayItself)
     EXPECT_EQ(99990, array[10].m_nId);
 }
 
-// The invalid-argument exception is pre-allocated: leaving it undeleted leaks nothing.
-TEST_F(CollectionTest, ArrayRejectsBadIndices)
+TEST_F(CollectionTest, ListsKeepPositionsThroughInsertRemoveAndFind)
 {
-    CArray<CRecord> array;
-    array.Add(CRecord(0));
-    EXPECT_THROW(array.GetAt(1), CInvalidArgException*);
-    EXPECT_THROW((void)array[-1], CInvalidArgException*);
-    EXPECT_THROW(array.SetAt(1, CRecord(1)), CInvalidArgException*);
-    EXPECT_THROW(array.RemoveAt(0, 2), CInvalidArgException*);
-    EXPECT_THROW(array.InsertAt(0, CRecord(1), 0), CInvalidArgException*);
-    EXPECT_THROW(array.SetSize(-1), CInvalidArgException*);
-    EXPECT_THROW(array.Append(array), CInvalidArgException*);
-    EXPECT_EQ((std::vector<int>{ 0 }), Ids(array));
-}
-
-TEST_F(CollectionTest, ListPositionsInsertRemoveAndFind)
-{
-    CList<CRecord, const CRecord&> list(4);
-    POSITION pos2 = list.AddTail(CRecord(2));
-    list.AddHead(CRecord(1));
-    POSITION pos4 = list.AddTail(CRecord(4));
-    list.InsertAfter(pos2, CRecord(3));
-    list.InsertBefore(list.GetHeadPosition(), CRecord(0));
-    list.InsertAfter(pos4, CRecord(5));
-    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, RecordId));
+    CList<CRecord, const CRecord&> list(4), other;
+    ExerciseList(list, other, [](int n) { return CRecord(n); }, RecordId);
     EXPECT_EQ(6, CRecord::s_nLive);
-
-    EXPECT_EQ(pos2, list.Find(CRecord(2)));
-    EXPECT_EQ(nullptr, list.Find(CRecord(2), pos2));
-    EXPECT_EQ(pos4, list.FindIndex(4));
-    EXPECT_EQ(nullptr, list.FindIndex(6));
-
-    list.RemoveAt(pos2);
-    EXPECT_EQ(0, list.RemoveHead().m_nId);
-    EXPECT_EQ(5, list.RemoveTail().m_nId);
-    list.SetAt(pos4, CRecord(40));
-    EXPECT_EQ((std::vector<int>{ 1, 3, 40 }), Walk(list, RecordId));
-    EXPECT_EQ(3, CRecord::s_nLive);
 
     // Emptying frees the node blocks; the list must be usable again afterwards.
     while (!list.IsEmpty())
         list.RemoveHead();
-    EXPECT_EQ(0, CRecord::s_nLive);
+    EXPECT_EQ(1, CRecord::s_nLive);
     for (int i = 0; i < 9; i++)
         list.AddTail(CRecord(i));
     list.AddTail(&list);
@@ -165,32 +167,10 @@ TEST_F(CollectionTest, ListPositionsInsertRemoveAndFind)
     list.RemoveAll();
     EXPECT_THROW(list.GetHead(), CInvalidArgException*);
     EXPECT_THROW(list.RemoveTail(), CInvalidArgException*);
-}
 
-TEST_F(CollectionTest, PtrListHoldsPointersInOrder)
-{
-    int values[6] = { 0, 1, 2, 3, 4, 5 };
-    CPtrList list;
-    POSITION pos3 = list.AddTail(&values[3]);
-    list.AddHead(&values[1]);
-    list.InsertBefore(pos3, &values[2]);
-    list.InsertAfter(pos3, &values[5]);
-    list.InsertBefore(list.GetTailPosition(), &values[4]);
-    list.InsertBefore(NULL, &values[0]);
-    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 3, 4, 5 }), Walk(list, PointedId));
-
-    EXPECT_EQ(pos3, list.Find(&values[3]));
-    EXPECT_EQ(nullptr, list.Find(&values[3], pos3));
-    EXPECT_EQ(pos3, list.FindIndex(3));
-    list.RemoveAt(pos3);
-    EXPECT_EQ(&values[0], list.RemoveHead());
-    EXPECT_EQ(&values[5], list.RemoveTail());
-
-    CPtrList other;
-    other.AddTail(&values[0]);
-    list.AddHead(&other);
-    list.AddTail(&other);
-    EXPECT_EQ((std::vector<int>{ 0, 1, 2, 4, 0 }), Walk(list, PointedId));
-    list.RemoveAll();
-    EXPECT_THROW(list.RemoveHead(), CInvalidArgException*);
+    int values[11] = { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    CPtrList ptrs, otherPtrs;
+    ExerciseList(ptrs, otherPtrs, [&](int n) { return &values[n]; }, PointedId);
+    ptrs.RemoveAll();
+    EXPECT_THROW(ptrs.RemoveHead(), CInvalidArgException*);
 }

@@ -14,24 +14,10 @@ namespace
 {
 const UINT IDC_VALUE = 300;
 
-struct SMembers
-{
-    BYTE b = 7;
-    short s = 7;
-    int i = 7;
-    UINT u = 7;
-    long l = 7;
-    DWORD dw = 7;
-    float f = 7;
-    double d = 7;
-};
+struct SMembers { BYTE b = 7; short s = 7; int i = 7; UINT u = 7; long l = 7; DWORD dw = 7; float f = 7; double d = 7; };
 
 // Exchanges the edit with one member and reads the member back as a number.
-struct SExchange
-{
-    std::function<void(CDataExchange*)> fnExchange;
-    std::function<double()> fnValue;
-};
+struct SExchange { std::function<void(CDataExchange*)> fnExchange; std::function<double()> fnValue; };
 
 template <class T>
 SExchange As(T& value)
@@ -48,12 +34,7 @@ TEST(DialogDataExchange, NumbersAreWrittenAsTypedAndBadInputIsReportedAtTheContr
     CHookedDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(t));
     dlg.ShowWindow(SW_SHOW);
-    SMembers m;
-    m.i = -5;
-    m.u = 4000000000u;
-    m.f = 1.5f;
-    m.d = 0.1;
-    m.b = 200;
+    SMembers m = { 200, 7, -5, 4000000000u, 7, 7, 1.5f, 0.1 };
     const struct { SExchange x; LPCWSTR pszText; } writes[] = {
         { As(m.i), L"-5" }, { As(m.u), L"4000000000" }, { As(m.f), L"1.5" }, { As(m.d), L"0.1" }, { As(m.b), L"200" },
     };
@@ -98,14 +79,9 @@ TEST(DialogDataExchange, NumbersAreWrittenAsTypedAndBadInputIsReportedAtTheContr
             continue;
         }
         ASSERT_EQ(1, catcher.GetCount()) << c.pszInput;
-        EXPECT_STREQ(c.pszPrompt, catcher.GetBoxes()[0].strText) << c.pszInput;
-        EXPECT_STREQ(L"ZaDUVTests", catcher.GetBoxes()[0].strCaption);
-        EXPECT_EQ(dlg.m_hWnd, catcher.GetBoxes()[0].hWndOwner);
-        CWnd* pEdit = dlg.GetDlgItem(IDC_VALUE);
-        EXPECT_EQ(pEdit->m_hWnd, ::GetFocus()) << c.pszInput;
-        DWORD dwStart = 1, dwEnd = 0;
-        pEdit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-        EXPECT_EQ(0u, dwStart) << c.pszInput;
-        EXPECT_EQ(std::wcslen(c.pszInput), dwEnd) << "the whole text is selected for correction";
+        EXPECT_EQ(std::make_tuple(CString(c.pszPrompt), CString(L"ZaDUVTests"), dlg.m_hWnd), std::make_tuple(
+            catcher.GetBoxes()[0].strText, catcher.GetBoxes()[0].strCaption, catcher.GetBoxes()[0].hWndOwner)) << c.pszInput;
+        EXPECT_EQ(dlg.GetDlgItem(IDC_VALUE)->m_hWnd, ::GetFocus()) << c.pszInput;
+        EXPECT_EQ(MAKELONG(0, std::wcslen(c.pszInput)), dlg.SendDlgItemMessage(IDC_VALUE, EM_GETSEL)) << "the whole text is selected for correction";
     }
 }

@@ -15,148 +15,24 @@ using zaduv_test::CHostWindow;
 
 namespace
 {
-HWND Owner(HWND hWnd)
+CDialogTemplate SmallTemplate(int x = 0, DWORD dwExtraStyle = 0)
 {
-    return ::GetWindow(hWnd, GW_OWNER);
-}
-
-CDialogTemplate SmallTemplate(int x = 0, int y = 0, DWORD dwExtraStyle = 0)
-{
-    return CDialogTemplate(CRect(x, y, x + 120, y + 60), L"Test",
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | dwExtraStyle);
+    return CDialogTemplate(CRect(x, x, x + 120, x + 60), L"Test", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | dwExtraStyle);
 }
 
 // Ends the dialog at its first idle moment, after noting its owner and the window's rectangle.
 void EndWhenIdle(CHookedDialog& dlg, HWND* phWndOwner, CRect* pRect = NULL)
 {
     dlg.m_fnKickIdle = [=](CHookedDialog& d, LPARAM) {
-        *phWndOwner = Owner(d);
+        *phWndOwner = ::GetWindow(d, GW_OWNER);
         if (pRect != NULL)
             d.GetWindowRect(pRect);
         d.EndDialog(IDOK);
         return FALSE;
     };
 }
-}
 
-TEST(DialogModality, DialogOpenedFromAModalDialogIsModalToIt)
-{
-    CHostWindow host;
-    ASSERT_TRUE(host.CreateHost(400, 300, WS_POPUP | WS_VISIBLE | WS_CAPTION));
-    CMainWindowScope main(&host);
-    CDialogTemplate t = SmallTemplate();
-    CHookedDialog outer, inner;
-    outer.InitModalIndirect(t);
-    inner.InitModalIndirect(t);
-    HWND hWndOuter = NULL, hWndOuterOwner = NULL, hWndInnerOwner = NULL;
-    BOOL bHostEnabledUnderOuter = TRUE, bOuterEnabledUnderInner = TRUE, bOuterEnabledAfterInner = FALSE;
-    INT_PTR nInnerResult = 0;
-    // The outer dialog opens the inner one from a posted message, as from a button.
-    outer.m_fnKickIdle = [](CHookedDialog& dlg, LPARAM nCount) {
-        if (nCount == 0 && dlg.m_kicks.size() == 1)
-            dlg.PostMessage(WM_APP);
-        return FALSE;
-    };
-    outer.m_fnApp = [&](CHookedDialog& dlg) {
-        hWndOuter = dlg.m_hWnd;
-        hWndOuterOwner = Owner(dlg);
-        bHostEnabledUnderOuter = host.IsWindowEnabled();
-        nInnerResult = inner.DoModal();
-        bOuterEnabledAfterInner = dlg.IsWindowEnabled();
-        dlg.EndDialog(IDCANCEL);
-    };
-    inner.m_fnKickIdle = [&](CHookedDialog& dlg, LPARAM) {
-        hWndInnerOwner = Owner(dlg);
-        bOuterEnabledUnderInner = outer.IsWindowEnabled();
-        dlg.EndDialog(IDOK);
-        return FALSE;
-    };
-    EXPECT_EQ(IDCANCEL, outer.DoModal());
-    EXPECT_EQ(IDOK, nInnerResult);
-    EXPECT_EQ(host.m_hWnd, hWndOuterOwner);
-    EXPECT_FALSE(bHostEnabledUnderOuter);
-    EXPECT_EQ(hWndOuter, hWndInnerOwner) << "the inner dialog belongs to the outer one, not the main window";
-    EXPECT_FALSE(bOuterEnabledUnderInner) << "the dialog under a modal dialog is disabled";
-    EXPECT_TRUE(bOuterEnabledAfterInner);
-    EXPECT_TRUE(host.IsWindowEnabled());
-}
-
-TEST(DialogOwnership, ChildParentGivesItsTopLevelWindowAndNoParentGivesTheMainWindow)
-{
-    CHostWindow host;
-    ASSERT_TRUE(host.CreateHost(400, 300, WS_POPUP | WS_VISIBLE | WS_CAPTION));
-    CWnd child;
-    ASSERT_TRUE(child.Create(NULL, L"child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &host, 1));
-    CDialogTemplate t = SmallTemplate();
-    for (BOOL bHostEnabled : { TRUE, FALSE })
-    {
-        host.EnableWindow(bHostEnabled);
-        CHookedDialog dlg;
-        dlg.InitModalIndirect(t, &child);
-        HWND hWndOwner = NULL;
-        EndWhenIdle(dlg, &hWndOwner);
-        EXPECT_EQ(IDOK, dlg.DoModal());
-        EXPECT_EQ(host.m_hWnd, hWndOwner);
-        EXPECT_EQ(bHostEnabled, host.IsWindowEnabled()) << "the owner comes back as it was";
-    }
-    CMainWindowScope main(&host);
-    CDialog byTemplate, byName;
-    ASSERT_TRUE(byTemplate.CreateIndirect(t));
-    ASSERT_TRUE(byName.Create(L"PATIENTDLG"));
-    EXPECT_EQ(host.m_hWnd, Owner(byTemplate));
-    EXPECT_EQ(host.m_hWnd, Owner(byName));
-    CString strCaption;
-    byName.GetWindowText(strCaption);
-    EXPECT_EQ(CString(L"Named"), strCaption);
-}
-
-TEST(DialogModalLoop, IdleKicksTheDialogAndTellsTheOwner)
-{
-    for (DWORD dwStyle : { 0ul, static_cast<DWORD>(DS_NOIDLEMSG) })
-    {
-        CHostWindow host;
-        ASSERT_TRUE(host.CreateHost(400, 300, WS_POPUP | WS_VISIBLE | WS_CAPTION));
-        zaduv_test::CMessageRecorder recorder;
-        recorder.Attach(&host);
-        recorder.Watch(WM_ENTERIDLE);
-        CDialogTemplate t = SmallTemplate(0, 0, dwStyle);
-        CHookedDialog dlg;
-        dlg.InitModalIndirect(t, &host);
-        BOOL bVisibleAtInit = TRUE, bVisibleAtFirstKick = FALSE;
-        HWND hWndDlg = NULL;
-        dlg.m_fnInit = [&](CHookedDialog& d) { bVisibleAtInit = d.IsWindowVisible(); hWndDlg = d.m_hWnd; };
-        // Asks for more idle time twice, then ends: the count runs 0, 1, 2 without a message between.
-        dlg.m_fnKickIdle = [&](CHookedDialog& d, LPARAM nCount) {
-            bVisibleAtFirstKick = bVisibleAtFirstKick || (d.m_kicks.size() == 1 && d.IsWindowVisible());
-            if (nCount < 2)
-                return TRUE;
-            d.EndDialog(IDOK);
-            return FALSE;
-        };
-        EXPECT_EQ(IDOK, dlg.DoModal());
-        EXPECT_FALSE(bVisibleAtInit);
-        EXPECT_TRUE(bVisibleAtFirstKick) << "shown when the queue first went idle";
-        std::vector<LPARAM> counts;
-        for (const MSG& kick : dlg.m_kicks)
-        {
-            EXPECT_EQ(static_cast<WPARAM>(MSGF_DIALOGBOX), kick.wParam);
-            counts.push_back(kick.lParam);
-        }
-        ASSERT_GE(counts.size(), 3u);
-        EXPECT_EQ((std::vector<LPARAM>{ 0, 1, 2 }), std::vector<LPARAM>(counts.end() - 3, counts.end()));
-        for (const zaduv_test::SRecordedMessage& m : recorder.GetMessages())
-            EXPECT_EQ(std::make_pair(static_cast<WPARAM>(MSGF_DIALOGBOX), reinterpret_cast<LPARAM>(hWndDlg)),
-                std::make_pair(m.wParam, m.lParam));
-        EXPECT_EQ(dwStyle == 0, recorder.Count(WM_ENTERIDLE) > 0) << "DS_NOIDLEMSG keeps the owner uninformed";
-    }
-}
-
-namespace
-{
-const UINT ID_OWNER_COMMAND = 0x8101;
-const UINT ID_APP_COMMAND = 0x8102;
-const UINT IDC_OWNER_CONTROL = 300;
-const UINT ID_SYSTEM_RANGE = 0xF100;
+const UINT ID_OWNER_COMMAND = 0x8101, ID_APP_COMMAND = 0x8102, IDC_OWNER_CONTROL = 300, ID_SYSTEM_RANGE = 0xF100;
 
 // A host window that handles a command of its dialogs, and ids it must not get from them.
 class CCommandOwner : public CHostWindow
@@ -173,6 +49,116 @@ BEGIN_MESSAGE_MAP(CCommandOwner, CHostWindow)
     ON_COMMAND(IDC_OWNER_CONTROL, &CCommandOwner::Note<IDC_OWNER_CONTROL>)
     ON_COMMAND(ID_SYSTEM_RANGE, &CCommandOwner::Note<ID_SYSTEM_RANGE>)
 END_MESSAGE_MAP()
+
+// The texts of a list's or a combo's items, joined.
+CString ItemTexts(CWnd* pCtrl, UINT nGetCount, UINT nGetText)
+{
+    CString strTexts;
+    WCHAR sz[64];
+    for (LRESULT i = 0, n = pCtrl->SendMessage(nGetCount); i < n && pCtrl->SendMessage(nGetText, i, reinterpret_cast<LPARAM>(sz)) > 0; ++i)
+        strTexts += CString(sz) + L";";
+    return strTexts;
+}
+
+// Refuses every string, as a list box out of memory would.
+LRESULT CALLBACK RefusingListProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == LB_ADDSTRING ? LB_ERRSPACE : ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+}
+
+TEST(DialogOwnership, ChildParentGivesItsTopLevelWindowNoParentTheMainWindowAndANestedDialogItsOpener)
+{
+    CHostWindow host;
+    ASSERT_TRUE(host.CreateHost(400, 300, WS_POPUP | WS_VISIBLE | WS_CAPTION));
+    CWnd child;
+    ASSERT_TRUE(child.Create(NULL, L"child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &host, 1));
+    CDialogTemplate t = SmallTemplate();
+    for (BOOL bHostEnabled : { FALSE, TRUE })
+    {
+        host.EnableWindow(bHostEnabled);
+        CHookedDialog dlg;
+        dlg.InitModalIndirect(t, &child);
+        HWND hWndOwner = NULL;
+        EndWhenIdle(dlg, &hWndOwner);
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(host.m_hWnd, hWndOwner);
+        EXPECT_EQ(bHostEnabled, host.IsWindowEnabled()) << "the owner comes back as it was";
+    }
+    CMainWindowScope main(&host);
+    CHookedDialog outer, inner;
+    outer.InitModalIndirect(t);
+    inner.InitModalIndirect(t);
+    // The outer dialog opens the inner one from a posted message, as from a button; each step
+    // notes the owner and which windows are enabled.
+    std::vector<HWND> seen;
+    outer.m_fnKickIdle = [](CHookedDialog& dlg, LPARAM nCount) {
+        if (nCount == 0 && dlg.m_kicks.size() == 1)
+            dlg.PostMessage(WM_APP);
+        return FALSE;
+    };
+    outer.m_fnApp = [&](CHookedDialog& dlg) {
+        seen.insert(seen.end(), { ::GetWindow(dlg, GW_OWNER), host.IsWindowEnabled() ? host.m_hWnd : NULL, dlg.m_hWnd });
+        EXPECT_EQ(IDOK, inner.DoModal());
+        seen.push_back(dlg.IsWindowEnabled() ? dlg.m_hWnd : NULL);
+        dlg.EndDialog(IDCANCEL);
+    };
+    inner.m_fnKickIdle = [&](CHookedDialog& dlg, LPARAM) {
+        seen.insert(seen.end(), { ::GetWindow(dlg, GW_OWNER), outer.IsWindowEnabled() ? outer.m_hWnd : NULL });
+        dlg.EndDialog(IDOK);
+        return FALSE;
+    };
+    EXPECT_EQ(IDCANCEL, outer.DoModal());
+    // The inner dialog belongs to the outer one, not the main window; what is under a modal
+    // dialog is disabled until it ends.
+    const HWND hWndOuter = seen.size() == 6 ? seen[2] : NULL;
+    EXPECT_EQ((std::vector<HWND>{ host.m_hWnd, NULL, hWndOuter, hWndOuter, NULL, hWndOuter }), seen);
+    EXPECT_TRUE(host.IsWindowEnabled());
+    CDialog byTemplate, byName;
+    ASSERT_TRUE(byTemplate.CreateIndirect(t) && byName.Create(L"PATIENTDLG"));
+    EXPECT_EQ(std::make_pair(host.m_hWnd, host.m_hWnd), std::make_pair(::GetWindow(byTemplate, GW_OWNER), ::GetWindow(byName, GW_OWNER)));
+    CString strCaption;
+    byName.GetWindowText(strCaption);
+    EXPECT_EQ(CString(L"Named"), strCaption);
+}
+
+TEST(DialogModalLoop, IdleKicksTheDialogAndTellsTheOwner)
+{
+    for (DWORD dwStyle : { 0ul, static_cast<DWORD>(DS_NOIDLEMSG) })
+    {
+        CHostWindow host;
+        ASSERT_TRUE(host.CreateHost(400, 300, WS_POPUP | WS_VISIBLE | WS_CAPTION));
+        zaduv_test::CMessageRecorder recorder;
+        recorder.Attach(&host);
+        recorder.Watch(WM_ENTERIDLE);
+        CDialogTemplate t = SmallTemplate(0, dwStyle);
+        CHookedDialog dlg;
+        dlg.InitModalIndirect(t, &host);
+        BOOL bVisibleAtInit = TRUE, bVisibleAtFirstKick = FALSE;
+        HWND hWndDlg = NULL;
+        dlg.m_fnInit = [&](CHookedDialog& d) { bVisibleAtInit = d.IsWindowVisible(); hWndDlg = d.m_hWnd; };
+        // Asks for more idle time twice, then ends: the count runs 0, 1, 2 without a message between.
+        dlg.m_fnKickIdle = [&](CHookedDialog& d, LPARAM nCount) {
+            bVisibleAtFirstKick = bVisibleAtFirstKick || (d.m_kicks.size() == 1 && d.IsWindowVisible());
+            if (nCount < 2)
+                return TRUE;
+            d.EndDialog(IDOK);
+            return FALSE;
+        };
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        EXPECT_FALSE(bVisibleAtInit);
+        EXPECT_TRUE(bVisibleAtFirstKick) << "shown when the queue first went idle";
+        ASSERT_GE(dlg.m_kicks.size(), 3u);
+        for (size_t i = 0, n = dlg.m_kicks.size(); i < n; ++i)
+        {
+            EXPECT_EQ(static_cast<WPARAM>(MSGF_DIALOGBOX), dlg.m_kicks[i].wParam);
+            EXPECT_TRUE(i + 3 < n || dlg.m_kicks[i].lParam == static_cast<LPARAM>(i + 3 - n)) << "the last counts run 0, 1, 2";
+        }
+        for (const zaduv_test::SRecordedMessage& m : recorder.GetMessages())
+            EXPECT_EQ(std::make_pair(static_cast<WPARAM>(MSGF_DIALOGBOX), reinterpret_cast<LPARAM>(hWndDlg)),
+                std::make_pair(m.wParam, m.lParam));
+        EXPECT_EQ(dwStyle == 0, recorder.Count(WM_ENTERIDLE) > 0) << "DS_NOIDLEMSG keeps the owner uninformed";
+    }
 }
 
 TEST(DialogCommands, UnhandledCommandsGoToTheOwnerThenTheApplication)
@@ -201,46 +187,21 @@ TEST(DialogCommands, UnhandledCommandsGoToTheOwnerThenTheApplication)
         owner.m_log.clear();
         appLog.clear();
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(c.nID, 0), 0);
-        EXPECT_EQ(c.nOwn, dlg.m_nOwnCommands) << std::hex << c.nID;
-        EXPECT_EQ(c.owner, owner.m_log) << std::hex << c.nID;
-        EXPECT_EQ(c.app, appLog) << std::hex << c.nID;
+        EXPECT_EQ(std::make_tuple(c.nOwn, c.owner, c.app), std::make_tuple(dlg.m_nOwnCommands, owner.m_log, appLog)) << std::hex << c.nID;
     }
     zaduv_test::TestApp().m_fnCmdMsg = nullptr;
-}
-
-namespace
-{
-std::vector<CString> ItemTexts(CWnd* pCtrl, UINT nGetCount, UINT nGetText)
-{
-    std::vector<CString> texts(pCtrl->SendMessage(nGetCount));
-    for (size_t i = 0; i < texts.size(); ++i)
-    {
-        WCHAR sz[64] = {};
-        pCtrl->SendMessage(nGetText, i, reinterpret_cast<LPARAM>(sz));
-        texts[i] = sz;
-    }
-    return texts;
-}
-
-// Refuses every string, as a list box out of memory would.
-LRESULT CALLBACK RefusingListProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return message == LB_ADDSTRING ? LB_ERRSPACE : ::DefWindowProcW(hWnd, message, wParam, lParam);
-}
 }
 
 TEST(DialogInit, ResourceStringsFillTheListsAndFailingInitDataOrExchangeEndsWithMinusOne)
 {
     CHookedDialog lists(403);
-    std::vector<CString> combo, list;
+    CString strItems;
     lists.m_fnInit = [&](CHookedDialog& d) {
-        combo = ItemTexts(d.GetDlgItem(404), CB_GETCOUNT, CB_GETLBTEXT);
-        list = ItemTexts(d.GetDlgItem(405), LB_GETCOUNT, LB_GETTEXT);
+        strItems = ItemTexts(d.GetDlgItem(404), CB_GETCOUNT, CB_GETLBTEXT) + L"|" + ItemTexts(d.GetDlgItem(405), LB_GETCOUNT, LB_GETTEXT);
         d.EndDialog(IDOK);
     };
     EXPECT_EQ(IDOK, lists.DoModal());
-    EXPECT_EQ((std::vector<CString>{ L"Axial", L"Coronal" }), combo);
-    EXPECT_EQ((std::vector<CString>{ L"Sagittal" }), list);
+    EXPECT_EQ(CString(L"Axial;Coronal;|Sagittal;"), strItems);
 
     WNDCLASSW wc = {};
     wc.lpfnWndProc = &RefusingListProc;
@@ -283,7 +244,7 @@ TEST(DialogPlacement, CentredOnlyWhenNeitherTemplateNorDialogPlacedIt)
     host.GetWindowRect(&rcHost);
     for (const auto& c : cases)
     {
-        CDialogTemplate t = SmallTemplate(c.x, c.x, c.dwStyle);
+        CDialogTemplate t = SmallTemplate(c.x, c.dwStyle);
         CHookedDialog dlg(c.nIDTemplate, &host);
         if (c.nIDTemplate == 0)
         {

@@ -30,17 +30,11 @@ int HandlerFor(int nKind)
             AfxThrowInvalidArgException();
     }
     CATCH(CFileException, e)
-    {
         nHandler = e->m_cause == CFileException::diskFull ? 1 : -1;
-    }
     AND_CATCH(CMemoryException, e)
-    {
         nHandler = 2;
-    }
     AND_CATCH_ALL(e)
-    {
         nHandler = e->IsKindOf(RUNTIME_CLASS(CInvalidArgException)) ? 3 : -3;
-    }
     END_CATCH_ALL
     return nHandler;
 }
@@ -59,23 +53,12 @@ TEST(CExceptionTest, PreallocatedExceptionsSurviveDelete)
     {
         CException* pCaught[2] = {};
         for (CException*& pThisTime : pCaught)
-        {
-            try
-            {
-                thrower.pfnThrow();
-            }
-            catch (CSimpleException* e)
-            {
-                pThisTime = e;
-                e->Delete();
-            }
-        }
+            try { thrower.pfnThrow(); } catch (CSimpleException* e) { pThisTime = e; e->Delete(); }
         ASSERT_NE(nullptr, pCaught[0]) << thrower.pClass->m_lpszClassName;
         EXPECT_EQ(pCaught[0], pCaught[1]);
         EXPECT_TRUE(pCaught[0]->IsKindOf(thrower.pClass));
         TCHAR szMessage[128] = {};
-        EXPECT_TRUE(pCaught[0]->GetErrorMessage(szMessage, _countof(szMessage)));
-        EXPECT_STRNE(L"", szMessage);
+        EXPECT_TRUE(pCaught[0]->GetErrorMessage(szMessage, _countof(szMessage)) && szMessage[0] != 0);
     }
 }
 
@@ -94,19 +77,13 @@ TEST(CExceptionTest, MacrosPickTheHandlerAndDeleteOnlyWhatTheyHandled)
         TRY
         {
             TRY
-            {
                 throw new CCountedFileException(CFileException::badSeek);
-            }
             CATCH(CMemoryException, e)
-            {
                 ADD_FAILURE() << "wrong handler";
-            }
             END_CATCH
         }
         CATCH(CFileException, e)
-        {
             THROW_LAST();
-        }
         END_CATCH
     }
     catch (CFileException* e)

@@ -16,16 +16,12 @@ using namespace zaduv_test;
 
 namespace
 {
-const UINT IDW_FIRST_BAR = AFX_IDW_CONTROLBAR_FIRST + 40;
-const UINT ID_CMD_A = 0x8101;
-const UINT ID_CMD_B = 0x8102;
+const UINT IDW_FIRST_BAR = AFX_IDW_CONTROLBAR_FIRST + 40, ID_CMD_A = 0x8101, ID_CMD_B = 0x8102;
 
 class CCommandFrame : public CFrameWnd
 {
 public:
     std::vector<UINT> m_commands;
-
-protected:
     afx_msg void OnCommandB() { m_commands.push_back(ID_CMD_B); }
     DECLARE_MESSAGE_MAP()
 };
@@ -44,9 +40,9 @@ protected:
         ASSERT_TRUE(m_pFrame->Create(NULL, L"Docking", dwStyle, CRect(60, 60, 460, 360), pParent));
         m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
         ASSERT_TRUE(m_pane.Create(L"STATIC", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame, AFX_IDW_PANE_FIRST));
+        const UINT ids[] = { ID_CMD_A, ID_CMD_B };
         for (int i = 0; i < 2; i++)
         {
-            const UINT ids[] = { ID_CMD_A, ID_CMD_B };
             ASSERT_TRUE(m_bars[i].Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, IDW_FIRST_BAR + i));
             m_bars[i].SetButtons(ids, 2);
             m_bars[i].EnableDocking(CBRS_ALIGN_ANY);
@@ -81,11 +77,10 @@ TEST_F(FrameDocking, DockedBarsStackAlongTheTopAndAFloatingBarStillServesTheFram
     CRect rcClient;
     m_pFrame->GetClientRect(&rcClient);
     EXPECT_EQ(static_cast<UINT>(AFX_IDW_DOCKBAR_TOP), static_cast<UINT>(m_bars[1].m_pDockBar->GetDlgCtrlID()));
-    EXPECT_EQ(0, InFrame(m_bars[0]).top);
-    EXPECT_EQ(InFrame(m_bars[0]).bottom, InFrame(m_bars[1]).top);
+    EXPECT_EQ(std::make_pair(0L, InFrame(m_bars[0]).bottom), std::make_pair(InFrame(m_bars[0]).top, InFrame(m_bars[1]).top));
     EXPECT_EQ(CRect(0, InFrame(m_bars[1]).bottom, rcClient.right, rcClient.bottom), InFrame(m_pane));
-    EXPECT_EQ(&m_bars[1], m_pFrame->GetControlBar(IDW_FIRST_BAR + 1));
-    EXPECT_EQ(m_pFrame, m_bars[0].GetDockingFrame());
+    EXPECT_EQ(std::make_pair(static_cast<CControlBar*>(&m_bars[1]), static_cast<CFrameWnd*>(m_pFrame)),
+        std::make_pair(m_pFrame->GetControlBar(IDW_FIRST_BAR + 1), m_bars[0].GetDockingFrame()));
 
     m_pFrame->ShowControlBar(&m_bars[0], FALSE, FALSE);
     EXPECT_EQ(0, InFrame(m_bars[1]).top);
@@ -93,11 +88,10 @@ TEST_F(FrameDocking, DockedBarsStackAlongTheTopAndAFloatingBarStillServesTheFram
     EXPECT_EQ(CRect(CPoint(0, 0), rcClient.Size()), InFrame(m_pane));
     ASSERT_TRUE(m_bars[1].IsFloating());
     CFrameWnd* pMiniFrame = m_bars[1].GetDockingFrame();
-    ASSERT_TRUE(pMiniFrame != NULL && pMiniFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)));
+    ASSERT_TRUE(pMiniFrame != NULL && pMiniFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)) && pMiniFrame->IsWindowVisible());
     CRect rcMini;
     pMiniFrame->GetWindowRect(&rcMini);
     EXPECT_EQ(CPoint(500, 420), rcMini.TopLeft());
-    EXPECT_TRUE(pMiniFrame->IsWindowVisible());
 
     // The bar floats in a window of its own, yet a click on it still reaches the frame it serves.
     PumpPending();
@@ -120,7 +114,6 @@ TEST_F(FrameDocking, ChildFrameTakesItsFloatingFramesWithIt)
     m_pFrame->DestroyWindow();
     m_pFrame = NULL;
     EXPECT_FALSE(::IsWindow(hWndMini));
-    EXPECT_EQ(NULL, m_bars[0].GetSafeHwnd());
-    EXPECT_EQ(NULL, m_bars[0].m_pDockSite);
-    EXPECT_EQ(NULL, m_bars[0].m_pDockBar);
+    EXPECT_EQ(std::make_tuple(HWND(NULL), (CFrameWnd*)NULL, (CWnd*)NULL),
+        std::make_tuple(m_bars[0].GetSafeHwnd(), m_bars[0].m_pDockSite, static_cast<CWnd*>(m_bars[0].m_pDockBar)));
 }

@@ -30,10 +30,7 @@ TEST(MessageBoxTest, BoxesCarryTheApplicationsNameAndBelongToTheActivePopup)
     };
     ASSERT_EQ(4, catcher.GetCount());
     for (int i = 0; i < 4; ++i)
-    {
-        EXPECT_STREQ(expected[i].pszText, catcher.GetBoxes()[i].strText);
-        EXPECT_STREQ(expected[i].pszCaption, catcher.GetBoxes()[i].strCaption) << expected[i].pszText;
-        EXPECT_EQ(expected[i].hWndOwner, catcher.GetBoxes()[i].hWndOwner) << expected[i].pszText;
-    }
+        EXPECT_EQ(std::make_tuple(CString(expected[i].pszText), CString(expected[i].pszCaption), expected[i].hWndOwner),
+            std::make_tuple(catcher.GetBoxes()[i].strText, catcher.GetBoxes()[i].strCaption, catcher.GetBoxes()[i].hWndOwner));
     popup.DestroyWindow();
 }

@@ -13,8 +13,7 @@ using zaduv_test::CHostWindow;
 
 namespace
 {
-const UINT WM_APP_PING = WM_APP + 1;
-const UINT WM_APP_BASEONLY = WM_APP + 2;
+const UINT WM_APP_PING = WM_APP + 1, WM_APP_BASEONLY = WM_APP + 2;
 const UINT g_nRegistered = ::RegisterWindowMessageW(L"ZaDUV.Tests.Registered");
 
 // A base window with its own map, and a derived window whose map names the base's map.
@@ -22,7 +21,6 @@ class CBaseWnd : public CHostWindow
 {
 public:
     std::vector<CString> m_log;
-protected:
     afx_msg LRESULT OnPing(WPARAM wParam, LPARAM) { m_log.push_back(L"base ping"); return 100 + wParam; }
     afx_msg LRESULT OnBaseOnly(WPARAM, LPARAM) { m_log.push_back(L"base only"); return 7; }
     DECLARE_MESSAGE_MAP()
@@ -35,7 +33,7 @@ END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd
 {
-protected:
+public:
     afx_msg LRESULT OnPing(WPARAM wParam, LPARAM) { m_log.push_back(L"derived ping"); return 200 + wParam; }
     afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam) { m_log.push_back(L"registered"); return wParam + lParam; }
     DECLARE_MESSAGE_MAP()
@@ -45,33 +43,7 @@ BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
     ON_MESSAGE(WM_APP_PING, &CDerivedWnd::OnPing)
     ON_REGISTERED_MESSAGE(g_nRegistered, &CDerivedWnd::OnRegistered)
 END_MESSAGE_MAP()
-}
 
-TEST(MessageMap, DerivedEntriesWinBaseEntriesStillAnswerAndTheRestGoesToTheDefault)
-{
-    CDerivedWnd derived;
-    CBaseWnd base;
-    ASSERT_TRUE(derived.CreateHost(300, 200));
-    ASSERT_TRUE(base.CreateHost(300, 200));
-    const struct { CBaseWnd* pWnd; UINT message; LRESULT lExpected; LPCWSTR pszLog; } cases[] = {
-        { &derived, WM_APP_PING, 205, L"derived ping" },
-        { &derived, WM_APP_BASEONLY, 7, L"base only" },
-        { &derived, g_nRegistered, 9, L"registered" },
-        { &derived, WM_APP + 50, 0, NULL },
-        { &base, WM_APP_PING, 105, L"base ping" },
-        { &base, g_nRegistered, 0, NULL },      // the base object never sees derived entries
-        { &derived, WM_APP_PING, 205, L"derived ping" },    // a lookup remembered for one class serves only it
-    };
-    for (const auto& c : cases)
-    {
-        c.pWnd->m_log.clear();
-        EXPECT_EQ(c.lExpected, c.pWnd->SendMessage(c.message, 5, 4)) << c.message;
-        EXPECT_EQ(c.pszLog != NULL ? std::vector<CString>{ c.pszLog } : std::vector<CString>(), c.pWnd->m_log);
-    }
-}
-
-namespace
-{
 const UINT NM_TEST_CODE = static_cast<UINT>(-900);
 const COLORREF kText = RGB(255, 0, 0);
 
@@ -80,12 +52,10 @@ const COLORREF kText = RGB(255, 0, 0);
 class CReflectingButton : public CButton
 {
 public:
-    int m_nClicked = 0;
-    int m_nNotified = 0;
+    int m_nClicked = 0, m_nNotified = 0;
     BOOL m_bPassOn = FALSE;
     CBrush m_brush;
     CReflectingButton() { m_brush.CreateSolidBrush(RGB(0, 128, 0)); }
-protected:
     afx_msg BOOL OnClickedEx() { ++m_nClicked; return !m_bPassOn; }
     afx_msg BOOL OnNotifyEx(NMHDR* pNMHDR, LRESULT* pResult)
     {
@@ -112,10 +82,8 @@ END_MESSAGE_MAP()
 class CParentWnd : public CHostWindow
 {
 public:
-    int m_nClicked = 0;
-    int m_nNotified = 0;
+    int m_nClicked = 0, m_nNotified = 0;
     std::vector<UINT> m_rangeIds;
-protected:
     afx_msg void OnButton() { ++m_nClicked; }
     afx_msg void OnTestNotify(NMHDR*, LRESULT* pResult) { ++m_nNotified; *pResult = 7; }
     afx_msg BOOL OnRange(UINT nID, NMHDR*, LRESULT*) { m_rangeIds.push_back(nID); return TRUE; }
@@ -133,49 +101,11 @@ LRESULT SendTestNotify(CWnd& parent, HWND hWndFrom)
     NMHDR nm = { hWndFrom, static_cast<UINT_PTR>(::GetDlgCtrlID(hWndFrom)), NM_TEST_CODE };
     return parent.SendMessage(WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
 }
-}
 
-TEST(Reflection, TheChildAnswersFirstAndTheParentWhenPassedOn)
-{
-    CParentWnd parent;
-    ASSERT_TRUE(parent.CreateHost(300, 200));
-    CReflectingButton button;
-    ASSERT_TRUE(button.Create(L"ok", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 80, 40), &parent, 101));
-    CClientDC dc(&button);
-    const WPARAM wParamDC = reinterpret_cast<WPARAM>(dc.m_hDC);
-    const LPARAM lParamButton = reinterpret_cast<LPARAM>(button.m_hWnd);
-    for (BOOL bPassOn : { FALSE, TRUE })
-    {
-        button.m_bPassOn = bPassOn;
-        button.SendMessage(BM_CLICK);
-        EXPECT_EQ(bPassOn ? 7 : 42, SendTestNotify(parent, button.m_hWnd));
-        EXPECT_EQ(bPassOn ? 2 : 1, button.m_nClicked);
-        EXPECT_EQ(bPassOn ? 2 : 1, button.m_nNotified);
-        EXPECT_EQ(bPassOn ? 1 : 0, parent.m_nClicked) << "an _EX handler returning FALSE passes it on";
-        EXPECT_EQ(bPassOn ? 1 : 0, parent.m_nNotified);
-        // A null brush from the child leaves the colour to the parent's default processing.
-        EXPECT_EQ(bPassOn ? ::DefWindowProcW(parent.m_hWnd, WM_CTLCOLORSTATIC, wParamDC, lParamButton)
-                          : reinterpret_cast<LRESULT>(static_cast<HBRUSH>(button.m_brush)),
-            parent.SendMessage(WM_CTLCOLORSTATIC, wParamDC, lParamButton));
-        EXPECT_TRUE(bPassOn || dc.GetTextColor() == kText) << "the child's handler set up the context";
-    }
-    // Plain windows without objects: nothing to reflect to, the range entry answers its ids only.
-    HWND hIn = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd, reinterpret_cast<HMENU>(205), NULL, NULL);
-    HWND hOut = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd, reinterpret_cast<HMENU>(211), NULL, NULL);
-    SendTestNotify(parent, hIn);
-    SendTestNotify(parent, hOut);
-    EXPECT_EQ(std::vector<UINT>{ 205 }, parent.m_rangeIds);
-}
-
-namespace
-{
 class CCountingEdit : public CEdit
 {
 public:
-    int m_nPreSubclass = 0;
-    int m_nChars = 0;
-    int m_nPostNcDestroy = 0;
-protected:
+    int m_nPreSubclass = 0, m_nChars = 0, m_nPostNcDestroy = 0;
     virtual void PreSubclassWindow() { ++m_nPreSubclass; CEdit::PreSubclassWindow(); }
     virtual void PostNcDestroy() { ++m_nPostNcDestroy; }
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { ++m_nChars; CEdit::OnChar(nChar, nRepCnt, nFlags); }
@@ -193,12 +123,92 @@ CDialogTemplate MakeEditDialog()
     return t;
 }
 
-CString TextOf(CWnd& wnd)
+// Notes which object the map holds for the window when its first message arrives.
+class CCreateWatcher : public CWnd
 {
-    CString str;
-    wnd.GetWindowText(str);
-    return str;
+public:
+    CWnd* m_pMappedAtNcCreate = NULL;
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCCREATE)
+            m_pMappedAtNcCreate = CWnd::FromHandlePermanent(m_hWnd);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+std::vector<CString>* g_pPreTranslateLog = nullptr;
+
+class CLoggingWnd : public CWnd
+{
+public:
+    CString m_strName;
+    BOOL m_bEat = FALSE;
+    int m_nKeyDowns = 0;
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            g_pPreTranslateLog->push_back(m_strName);
+        return pMsg->message == WM_KEYDOWN && m_bEat;
+    }
+    afx_msg void OnKeyDown(UINT, UINT, UINT) { ++m_nKeyDowns; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLoggingWnd, CWnd)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
 }
+
+TEST(MessageMap, DerivedEntriesWinBaseEntriesStillAnswerAndTheRestGoesToTheDefault)
+{
+    CDerivedWnd derived;
+    CBaseWnd base;
+    ASSERT_TRUE(derived.CreateHost(300, 200) && base.CreateHost(300, 200));
+    const struct { CBaseWnd* pWnd; UINT message; LRESULT lExpected; LPCWSTR pszLog; } cases[] = {
+        { &derived, WM_APP_PING, 205, L"derived ping" },
+        { &derived, WM_APP_BASEONLY, 7, L"base only" },
+        { &derived, g_nRegistered, 9, L"registered" },
+        { &derived, WM_APP + 50, 0, NULL },
+        { &base, WM_APP_PING, 105, L"base ping" },
+        { &base, g_nRegistered, 0, NULL },      // the base object never sees derived entries
+        { &derived, WM_APP_PING, 205, L"derived ping" },    // a lookup remembered for one class serves only it
+    };
+    for (const auto& c : cases)
+    {
+        c.pWnd->m_log.clear();
+        EXPECT_EQ(c.lExpected, c.pWnd->SendMessage(c.message, 5, 4)) << c.message;
+        EXPECT_EQ(c.pszLog != NULL ? std::vector<CString>{ c.pszLog } : std::vector<CString>(), c.pWnd->m_log);
+    }
+}
+
+TEST(Reflection, TheChildAnswersFirstAndTheParentWhenPassedOn)
+{
+    CParentWnd parent;
+    ASSERT_TRUE(parent.CreateHost(300, 200));
+    CReflectingButton button;
+    ASSERT_TRUE(button.Create(L"ok", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 80, 40), &parent, 101));
+    CClientDC dc(&button);
+    const WPARAM wParamDC = reinterpret_cast<WPARAM>(dc.m_hDC);
+    const LPARAM lParamButton = reinterpret_cast<LPARAM>(button.m_hWnd);
+    for (BOOL bPassOn : { FALSE, TRUE })
+    {
+        button.m_bPassOn = bPassOn;
+        button.SendMessage(BM_CLICK);
+        EXPECT_EQ(bPassOn ? 7 : 42, SendTestNotify(parent, button.m_hWnd));
+        // An _EX handler returning FALSE passes it on.
+        EXPECT_EQ((bPassOn ? std::vector<int>{ 2, 2, 1, 1 } : std::vector<int>{ 1, 1, 0, 0 }),
+            (std::vector<int>{ button.m_nClicked, button.m_nNotified, parent.m_nClicked, parent.m_nNotified }));
+        // A null brush from the child leaves the colour to the parent's default processing.
+        EXPECT_EQ(bPassOn ? ::DefWindowProcW(parent.m_hWnd, WM_CTLCOLORSTATIC, wParamDC, lParamButton)
+                          : reinterpret_cast<LRESULT>(static_cast<HBRUSH>(button.m_brush)),
+            parent.SendMessage(WM_CTLCOLORSTATIC, wParamDC, lParamButton));
+        EXPECT_TRUE(bPassOn || dc.GetTextColor() == kText) << "the child's handler set up the context";
+    }
+    // Plain windows without objects: nothing to reflect to, the range entry answers its ids only.
+    for (int nID : { 205, 211 })
+        SendTestNotify(parent, ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent.m_hWnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), NULL, NULL));
+    EXPECT_EQ(std::vector<UINT>{ 205 }, parent.m_rangeIds);
 }
 
 TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
@@ -208,12 +218,11 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     CCountingEdit edit;
     dlg.m_fnInit = [&](CHookedDialog& d) { edit.SubclassDlgItem(300, &d); };
     ASSERT_TRUE(dlg.CreateIndirect(t, NULL));
-    EXPECT_EQ(1, edit.m_nPreSubclass);
-    EXPECT_EQ(&edit, dlg.GetDlgItem(300));
+    EXPECT_EQ(std::make_pair(1, static_cast<CWnd*>(&edit)), std::make_pair(edit.m_nPreSubclass, dlg.GetDlgItem(300)));
     EXPECT_FALSE(CCountingEdit().SubclassWindow(edit.m_hWnd)) << "a window has one permanent object";
     edit.SendMessage(WM_CHAR, L'a', 1);
     EXPECT_EQ(1, edit.m_nChars);
-    EXPECT_EQ(CString(L"a"), TextOf(edit)) << "the original edit procedure still runs below ours";
+    EXPECT_EQ(1, edit.GetWindowTextLength()) << "the original edit procedure still runs below ours";
 
     // Unsubclassed, the window answers as before and the object hears nothing; subclassed again,
     // it goes with its window.
@@ -222,12 +231,11 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     EXPECT_EQ(0, ::SendMessageW(hEdit, WM_QUERYAFXWNDPROC, 0, 0));
     ::SendMessageW(hEdit, WM_CHAR, L'b', 1);
     EXPECT_EQ(1, edit.m_nChars);
-    EXPECT_EQ(CString(L"ab"), TextOf(*CWnd::FromHandle(hEdit)));
+    EXPECT_EQ(2, ::GetWindowTextLengthW(hEdit));
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
     dlg.DestroyWindow();
     EXPECT_EQ(nullptr, edit.m_hWnd) << "the child was detached when its window went";
-    EXPECT_EQ(1, edit.m_nPostNcDestroy);
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+    EXPECT_EQ(std::make_pair(1, static_cast<CWnd*>(NULL)), std::make_pair(edit.m_nPostNcDestroy, CWnd::FromHandlePermanent(hEdit)));
 }
 
 TEST(HandleMap, TemporaryWrappersYieldToThePermanentObjectAndNeverDestroyTheWindow)
@@ -245,48 +253,9 @@ TEST(HandleMap, TemporaryWrappersYieldToThePermanentObjectAndNeverDestroyTheWind
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     EXPECT_EQ(nullptr, CWnd::FromHandle(NULL));
     ::DestroyWindow(hWnd);
-
-    // An object being created is mapped before its first message.
-    class CCreateWatcher : public CWnd
-    {
-    public:
-        CWnd* m_pMappedAtNcCreate = NULL;
-    protected:
-        virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-        {
-            if (message == WM_NCCREATE)
-                m_pMappedAtNcCreate = CWnd::FromHandlePermanent(m_hWnd);
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    } watcher;
+    CCreateWatcher watcher;
     ASSERT_TRUE(watcher.CreateEx(0, AfxRegisterWndClass(0), L"w", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
-    EXPECT_EQ(&watcher, watcher.m_pMappedAtNcCreate);
-}
-
-namespace
-{
-std::vector<CString>* g_pPreTranslateLog = nullptr;
-
-class CLoggingWnd : public CWnd
-{
-public:
-    CString m_strName;
-    BOOL m_bEat = FALSE;
-    int m_nKeyDowns = 0;
-    virtual BOOL PreTranslateMessage(MSG* pMsg)
-    {
-        if (pMsg->message == WM_KEYDOWN)
-            g_pPreTranslateLog->push_back(m_strName);
-        return pMsg->message == WM_KEYDOWN && m_bEat;
-    }
-protected:
-    afx_msg void OnKeyDown(UINT, UINT, UINT) { ++m_nKeyDowns; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CLoggingWnd, CWnd)
-    ON_WM_KEYDOWN()
-END_MESSAGE_MAP()
+    EXPECT_EQ(&watcher, watcher.m_pMappedAtNcCreate) << "an object being created is mapped before its first message";
 }
 
 TEST(Pump, PreTranslateRunsFromTargetUpToMainWindowBeforeDispatch)

@@ -40,11 +40,7 @@ class CReflector : public CWnd
 public:
     struct SEntry { UINT message, a; LPARAM b; };
     std::vector<SEntry> m_log;
-    bool Saw(UINT message, UINT a) const
-    {
-        return std::any_of(m_log.begin(), m_log.end(), [=](const SEntry& e) { return e.message == message && e.a == a; });
-    }
-protected:
+    bool Saw(UINT message, UINT a) const { return std::any_of(m_log.begin(), m_log.end(), [=](const SEntry& e) { return e.message == message && e.a == a; }); }
     afx_msg void HScroll(UINT nSBCode, UINT) { m_log.push_back({ WM_HSCROLL, nSBCode, 0 }); }
     afx_msg void VScroll(UINT nSBCode, UINT) { m_log.push_back({ WM_VSCROLL, nSBCode, 0 }); }
     afx_msg void ParentNotify(UINT message, LPARAM lParam) { m_log.push_back({ WM_PARENTNOTIFY, LOWORD(message), lParam }); }
@@ -78,8 +74,7 @@ TEST(ReflectionMore, OwnerDrawListBoxOrdersFindsAndFreesItsItems)
         list.AddString(NewLetter(ch));
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(L'a' + i, Letter(list.GetItemData(i))) << "CompareItem sorts";
-    EXPECT_EQ(3, list.DeleteString(0));
-    EXPECT_EQ(LB_ERR, list.DeleteString(17));
+    EXPECT_EQ(std::make_pair(3, LB_ERR), std::make_pair(list.DeleteString(0), list.DeleteString(17)));
     EXPECT_EQ(3, g_nLiveLetters) << "DeleteItem freed the removed item only";
 
     list.SetFocus();
@@ -93,7 +88,7 @@ TEST(ReflectionMore, OwnerDrawListBoxOrdersFindsAndFreesItsItems)
 
 TEST(ReflectionMore, ReflectEntriesAnswerScrollParentNotifyAndListMessages)
 {
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_BAR_CLASSES };
+    const INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_BAR_CLASSES };
     ::InitCommonControlsEx(&icc);
     CHostWindow host;
     ASSERT_TRUE(host.CreateHost(300, 200));
@@ -129,8 +124,7 @@ TEST(ReflectionMore, ReflectEntriesAnswerScrollParentNotifyAndListMessages)
     SendMouse(pt, MOUSEEVENTF_LEFTDOWN);
     SendMouse(pt, MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(PumpUntil([&] { return child.Saw(WM_PARENTNOTIFY, WM_LBUTTONDOWN); }, 2000));
-    HWND hWndChild = child.m_hWnd;
+    const LPARAM lParamChild = reinterpret_cast<LPARAM>(child.m_hWnd);
     child.DestroyWindow();
-    EXPECT_EQ(UINT(WM_DESTROY), child.m_log.back().a);
-    EXPECT_EQ(reinterpret_cast<LPARAM>(hWndChild), child.m_log.back().b);
+    EXPECT_EQ(std::make_pair(UINT(WM_DESTROY), lParamChild), std::make_pair(child.m_log.back().a, child.m_log.back().b));
 }

@@ -1,5 +1,6 @@
-// CString: conversion and sharing, printf-style formatting, buffers filled by Win32 calls,
-// extraction with clamping, searching, case mapping, editing, string resources and bad indices.
+// CString: conversion and sharing, printf-style formatting (CString arguments without a cast
+// included), buffers filled by Win32 calls, extraction with clamping, searching, case mapping and
+// collation, editing, string resources and bad indices.
 
 #include <afx.h>
 #include <gtest/gtest.h>
@@ -7,18 +8,12 @@
 namespace
 {
 // Ids of the string table in afx_tests.rc.
-const UINT IDS_TEST_TITLE = 30001;
-const UINT IDS_TEST_MISSING = 30002;
-const UINT IDS_TEST_FORMAT = 30003;
-const UINT IDS_TEST_UMLAUTS = 30004;
-const UINT IDS_TEST_NEXT_BLOCK = 30017;
+const UINT IDS_TEST_TITLE = 30001, IDS_TEST_MISSING = 30002, IDS_TEST_FORMAT = 30003, IDS_TEST_UMLAUTS = 30004, IDS_TEST_NEXT_BLOCK = 30017;
 
 // One call's result beside the text expected of it.
-struct StringCase
-{
-    CString strActual;
-    LPCWSTR lpszExpected;
-};
+struct StringCase { CString strActual; LPCWSTR lpszExpected; };
+
+int Sign(int n) { return (n > 0) - (n < 0); }
 
 template <size_t N>
 void ExpectAll(const StringCase (&cases)[N])
@@ -28,7 +23,7 @@ void ExpectAll(const StringCase (&cases)[N])
 }
 }
 
-TEST(CStringTest, ConvertsNarrowTextAndSharesCopiesUntilOneChanges)
+TEST(CStringTest, ConvertsNarrowTextSharesCopiesUntilOneChangesAndLendsItsBuffer)
 {
     EXPECT_STREQ(L"narrow", CString("narrow"));
     CString strEmbedded(L"a\0b", 3);
@@ -42,15 +37,27 @@ TEST(CStringTest, ConvertsNarrowTextAndSharesCopiesUntilOneChanges)
     CString strThird = strOriginal;
     strThird.GetBuffer()[0] = L'X';
     strThird.ReleaseBuffer();
-    EXPECT_STREQ(L"shared text", strOriginal);
-    EXPECT_STREQ(L"Shared text", strCopy);
-    EXPECT_STREQ(L"Xhared text", strThird);
+    EXPECT_STREQ(L"shared text|Shared text|Xhared text", strOriginal + L"|" + strCopy + L"|" + strThird);
 
     CString strMoved(static_cast<CString&&>(strCopy));
     EXPECT_TRUE(strCopy.IsEmpty());
     strMoved = static_cast<CString&&>(strMoved);
     strMoved += strMoved;
     EXPECT_STREQ(L"Shared textShared text", strMoved);
+
+    // Buffers filled by Win32 calls take the written length, or the one the caller gives.
+    DWORD nWritten = ::GetModuleFileNameW(NULL, strMoved.GetBuffer(MAX_PATH), MAX_PATH);
+    strMoved.ReleaseBuffer();
+    EXPECT_EQ(static_cast<int>(nWritten), strMoved.GetLength());
+    ::lstrcpyW(strMoved.GetBuffer(8), L"abcdef");
+    strMoved.ReleaseBuffer(3);
+    EXPECT_STREQ(L"abc", strMoved);
+
+    // A buffer handed out by an empty string is its own, never the shared empty string.
+    CString strEmpty;
+    strEmpty.GetBuffer(0)[0] = L'x';
+    EXPECT_STREQ(L"", CString());
+    strEmpty.ReleaseBuffer(0);
 }
 
 TEST(CStringTest, FormatReadsWideStringsAndNumbersAsTheRuntimeDoes)
@@ -61,42 +68,18 @@ TEST(CStringTest, FormatReadsWideStringsAndNumbersAsTheRuntimeDoes)
     EXPECT_STREQ(L"[M\x00FCller|   ab|-7  |beef|Z|narrow|2.50|%|-9000000000|4000000000]", str);
 
     // Longer than any fixed first guess a formatter might use.
-    CString strLong(L'x', 5000);
-    str.Format(L"<%s>", strLong.GetString());
-    ASSERT_EQ(5002, str.GetLength());
-    EXPECT_EQ(L'>', str[5001]);
+    str.Format(L"<%s>", CString(L'x', 5000).GetString());
+    EXPECT_TRUE(str.GetLength() == 5002 && str[5001] == L'>');
 
-    // The string's own characters as an argument.
+    // CString arguments as hosts pass them, the string's own characters among them.
     str = L"self";
-    str.Format(L"%s and %s", str.GetString(), str.GetString());
-    str.AppendFormat(L" #%d", 3);
-    EXPECT_STREQ(L"self and self #3", str);
+    str.Format(L"%s and %s", str, str.Left(2));
+    str.AppendFormat(L" #%d %s", 3, CString(L"more"));
+    EXPECT_STREQ(L"self and se #3 more", str);
 
-    str.Format(IDS_TEST_FORMAT, L"Table", 12);
-    EXPECT_STREQ(L"Table has 12 rows", str);
-}
-
-TEST(CStringTest, BufferFilledByWin32CallsTakesTheWrittenLength)
-{
-    CString strPath;
-    DWORD nWritten = ::GetModuleFileNameW(NULL, strPath.GetBuffer(MAX_PATH), MAX_PATH);
-    strPath.ReleaseBuffer();
-    EXPECT_EQ(static_cast<int>(nWritten), strPath.GetLength());
-    // The variable's length counts the terminator; the explicit release length does not.
-    ASSERT_TRUE(::SetEnvironmentVariableW(L"AFX_STRING_TEST", L"value from the environment"));
-    DWORD nLength = ::GetEnvironmentVariableW(L"AFX_STRING_TEST", NULL, 0);
-    ASSERT_GT(nLength, 1u);
-    CString strValue;
-    ::GetEnvironmentVariableW(L"AFX_STRING_TEST", strValue.GetBuffer(nLength), nLength);
-    strValue.ReleaseBuffer(nLength - 1);
-    EXPECT_STREQ(L"value from the environment", strValue);
-    ::SetEnvironmentVariableW(L"AFX_STRING_TEST", NULL);
-
-    // A buffer handed out by an empty string is its own, never the shared empty string.
-    CString strEmpty;
-    strEmpty.GetBuffer(0)[0] = L'x';
-    EXPECT_STREQ(L"", CString());
-    strEmpty.ReleaseBuffer(0);
+    str.Format(IDS_TEST_FORMAT, CString(L"Table"), 12);
+    str.AppendFormat(IDS_TEST_FORMAT, L"ICU", 2);
+    EXPECT_STREQ(L"Table has 12 rowsICU has 2 rows", str);
 }
 
 TEST(CStringTest, ExtractionClampsAndFindHonoursTheStartIndex)
@@ -122,14 +105,25 @@ TEST(CStringTest, ExtractionClampsAndFindHonoursTheStartIndex)
         EXPECT_EQ(finds[i].nExpected, finds[i].nActual) << "case " << i;
 }
 
-TEST(CStringTest, CaseMappingCoversNonAsciiLetters)
+TEST(CStringTest, CaseMappingCoversNonAsciiLettersAndCollationTheRuntimesDefaultLocale)
 {
     CString str(L"M\x00FCLLER, J\x00D6RG \x00C4rzteHaus 42");
     EXPECT_STREQ(L"m\x00FCller, j\x00F6rg \x00E4rztehaus 42", str.MakeLower());
     EXPECT_STREQ(L"M\x00DCLLER, J\x00D6RG \x00C4RZTEHAUS 42", str.MakeUpper());
 
-    // Folding to lower case puts '_' before letters, as the runtime's case-insensitive compare does.
-    EXPECT_LT(CString(L"_x").CompareNoCase(L"Ax"), 0);
+    // Folding to lower case puts '_' before letters, as the runtime's case-insensitive compare
+    // does; collation is in character-code order: hyphens count, capitals before small letters.
+    const struct { LPCWSTR lpsz1, lpsz2; int nCompareNoCase, nCollate, nCollateNoCase; } cases[] = {
+        { L"_x", L"Ax", -1, 1, -1 }, { L"co-op", L"coop", -1, -1, -1 }, { L"Zeta", L"alpha", 1, -1, 1 },
+        { L"abc", L"ABC", 0, 1, 0 }, { L"", NULL, 0, 0, 0 },
+    };
+    for (const auto& c : cases)
+    {
+        const CString str1(c.lpsz1);
+        EXPECT_EQ(c.nCompareNoCase, Sign(str1.CompareNoCase(c.lpsz2 ? c.lpsz2 : L""))) << c.lpsz1;
+        EXPECT_EQ(c.nCollate, Sign(str1.Collate(c.lpsz2))) << c.lpsz1;
+        EXPECT_EQ(c.nCollateNoCase, Sign(str1.CollateNoCase(c.lpsz2))) << c.lpsz1;
+    }
 }
 
 TEST(CStringTest, EditingKeepsIndicesInRange)
@@ -157,7 +151,7 @@ TEST(CStringTest, EditingKeepsIndicesInRange)
     EXPECT_STREQ(L">", str);
 }
 
-TEST(CStringTest, LoadsStringsThroughTheResourceChain)
+TEST(CStringTest, LoadsStringsThroughTheResourceChainAndRejectsBadIndices)
 {
     CString str(L"unchanged");
     EXPECT_FALSE(str.LoadString(IDS_TEST_MISSING));
@@ -167,12 +161,9 @@ TEST(CStringTest, LoadsStringsThroughTheResourceChain)
     EXPECT_STREQ(L"Next block", str);
     EXPECT_STREQ(L"Patient list", CString(MAKEINTRESOURCE(IDS_TEST_TITLE)));
     EXPECT_STREQ(L"Gr\x00F6\x00DF" L"e \x00C4\x00D6\x00DC", CString(MAKEINTRESOURCE(IDS_TEST_UMLAUTS)));
-}
 
-// The invalid-argument exception is pre-allocated: leaving it undeleted leaks nothing.
-TEST(CStringTest, BadIndicesThrowInvalidArgument)
-{
-    CString str(L"abc");
+    // Bad indices throw the pre-allocated invalid-argument exception: undeleted, it leaks nothing.
+    str = L"abc";
     EXPECT_THROW(str.GetAt(-1), CInvalidArgException*);
     EXPECT_THROW(str.GetAt(4), CInvalidArgException*);
     EXPECT_EQ(0, str.GetAt(3));

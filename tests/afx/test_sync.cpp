@@ -3,32 +3,16 @@
 
 #include <afxmt.h>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace
 {
-const DWORD nThreadTimeoutMs = 60000;
-
 // Asks another thread whether it could take the section right now.
-DWORD WINAPI TryEnterThread(LPVOID pParam)
-{
-    CCriticalSection* pSection = static_cast<CCriticalSection*>(pParam);
-    if (!::TryEnterCriticalSection(*pSection))
-        return 0;
-    ::LeaveCriticalSection(*pSection);
-    return 1;
-}
-
 bool OtherThreadCanEnter(CCriticalSection& section)
 {
-    HANDLE hThread = ::CreateThread(NULL, 0, TryEnterThread, &section, 0, NULL);
-    EXPECT_NE(nullptr, hThread);
-    if (hThread == NULL)
-        return false;
-    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, nThreadTimeoutMs));
-    DWORD dwEntered = 0;
-    ::GetExitCodeThread(hThread, &dwEntered);
-    ::CloseHandle(hThread);
-    return dwEntered == 1;
+    bool bEntered = false;
+    std::thread([&] { bEntered = ::TryEnterCriticalSection(section) && (::LeaveCriticalSection(section), true); }).join();
+    return bEntered;
 }
 }
 

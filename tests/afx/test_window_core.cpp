@@ -2,8 +2,10 @@
 // parents, the default window class, parent notifications and framework threads.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 #include "DialogTemplate.h"
+#include "DibSurface.h"
 #include "HookedDialog.h"
 #include "HostWindow.h"
 #include "MessagePump.h"
@@ -13,9 +15,7 @@ using zaduv_test::CHostWindow;
 
 namespace
 {
-const UINT IDC_SCAN = 501;
-const UINT IDC_ARCHIVE = 502;
-const UINT IDC_NOTE = 503;
+const UINT IDC_SCAN = 501, IDC_ARCHIVE = 502, IDC_NOTE = 503;
 
 CDialogTemplate MakeToolDialog()
 {
@@ -48,22 +48,31 @@ BEGIN_MESSAGE_MAP(CTipDialog, CDialog)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXT, 0, 0xFFFF, &CTipDialog::OnToolTipText)
 END_MESSAGE_MAP()
 
-BOOL CALLBACK FindShownTip(HWND hWnd, LPARAM lParam)
-{
-    WCHAR szClass[64] = {};
-    ::GetClassNameW(hWnd, szClass, 64);
-    if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) != 0 || !::IsWindowVisible(hWnd))
-        return TRUE;
-    CWnd::FromHandle(hWnd)->GetWindowText(*reinterpret_cast<CString*>(lParam));
-    return FALSE;
-}
-
 CString ShownTipText()
 {
     CString strText;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownTip, reinterpret_cast<LPARAM>(&strText));
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+        WCHAR szClass[64] = {};
+        ::GetClassNameW(hWnd, szClass, 64);
+        if (::lstrcmpiW(szClass, TOOLTIPS_CLASSW) != 0 || !::IsWindowVisible(hWnd))
+            return TRUE;
+        CWnd::FromHandle(hWnd)->GetWindowText(*reinterpret_cast<CString*>(lParam));
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&strText));
     return strText;
 }
+
+// A main window that counts the messages it pre-translates.
+class CCountingMain : public CHostWindow
+{
+public:
+    int m_nPreTranslated = 0;
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        m_nPreTranslated += pMsg->message == WM_APP + 7;
+        return CHostWindow::PreTranslateMessage(pMsg);
+    }
+};
 }
 
 TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGives)
@@ -81,7 +90,6 @@ TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGi
     for (const auto& c : cases)
     {
         CWnd* pCtrl = dlg.GetDlgItem(static_cast<int>(c.nID));
-        ASSERT_NE(nullptr, pCtrl);
         pCtrl->ShowWindow(c.bHide ? SW_HIDE : SW_SHOW);
         CRect rect;
         pCtrl->GetWindowRect(&rect);
@@ -89,12 +97,9 @@ TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGi
         TOOLINFO ti = { sizeof(ti) };
         EXPECT_EQ(c.nExpected, dlg.OnToolHitTest(rect.CenterPoint(), &ti)) << c.nID;
         EXPECT_EQ(c.uFlags, ti.uFlags) << c.nID;
-        if (c.nExpected != -1)
-        {
-            EXPECT_EQ(pCtrl->m_hWnd, reinterpret_cast<HWND>(ti.uId));
-            EXPECT_EQ(dlg.m_hWnd, ti.hwnd);
-            EXPECT_EQ(LPSTR_TEXTCALLBACK, ti.lpszText);
-        }
+        const bool bTool = c.nExpected != -1;     // a miss leaves the tool information alone
+        EXPECT_EQ(std::make_tuple(bTool ? pCtrl->m_hWnd : NULL, bTool ? dlg.m_hWnd : NULL, bTool ? LPSTR_TEXTCALLBACK : NULL),
+            std::make_tuple(reinterpret_cast<HWND>(ti.uId), ti.hwnd, ti.lpszText)) << c.nID;
     }
 
     dlg.EnableToolTips(TRUE);
@@ -112,46 +117,38 @@ TEST(ToolTipsHost, ControlsAreToolsByHandleAndHoveringOneShowsTheTipItsHandlerGi
     dlg.EnableToolTips(FALSE);
 }
 
-namespace
-{
-// A main window that counts the messages it pre-translates.
-class CCountingMain : public CHostWindow
-{
-public:
-    int m_nPreTranslated = 0;
-    virtual BOOL PreTranslateMessage(MSG* pMsg)
-    {
-        m_nPreTranslated += pMsg->message == WM_APP + 7;
-        return CHostWindow::PreTranslateMessage(pMsg);
-    }
-};
-}
-
-TEST(WindowCore, OwnersAndTopLevelParents)
+TEST(WindowCore, OwnersTopLevelParentsAndTheDefaultClass)
 {
     CCountingMain main;
     CHostWindow other;
     ASSERT_TRUE(main.CreateHost(200, 100));
     ASSERT_TRUE(other.CreateHost(50, 50, WS_POPUP));
-    {
-        CWnd child;
-        ASSERT_TRUE(child.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 20, 20), &main, 321));
-        EXPECT_EQ(&main, child.GetOwner()) << "the owner is the parent until set";
-        child.SetOwner(&other);
-        EXPECT_EQ(&other, child.GetOwner());
-        EXPECT_EQ(main.m_hWnd, ::GetParent(child.m_hWnd)) << "the window itself is not re-parented";
-        child.SetOwner(NULL);
-        EXPECT_EQ(&main, child.GetOwner());
-    }
+    CWnd child;
+    ASSERT_TRUE(child.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 20, 20), &main, 321));
+    EXPECT_EQ(&main, child.GetOwner()) << "the owner is the parent until set";
+    child.SetOwner(&other);
+    EXPECT_EQ(&other, child.GetOwner());
+    EXPECT_EQ(main.m_hWnd, ::GetParent(child.m_hWnd)) << "the window itself is not re-parented";
+    child.SetOwner(NULL);
+    EXPECT_EQ(&main, child.GetOwner());
+    // A window of the default class erases nothing, leaving what the context held: it paints
+    // all of itself. Grown, it is invalid all over, not only in the new strips.
+    zaduv_test::CDibSurface surface(8, 8, RGB(200, 0, 0));
+    child.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.DC().m_hDC));
+    EXPECT_EQ(RGB(200, 0, 0), surface.Pixel(4, 4));
+    child.UpdateWindow();
+    child.SetWindowPos(NULL, 0, 0, 40, 40, SWP_NOMOVE | SWP_NOZORDER);
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(child.m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle()), FALSE);
+    EXPECT_TRUE(rgn.PtInRegion(10, 10));
 
     CDialogTemplate t = MakeToolDialog();
     CDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(t, &main));
     CWnd* pScan = dlg.GetDlgItem(IDC_SCAN);
-    EXPECT_EQ(&main, pScan->GetTopLevelParent());
-    EXPECT_EQ(&main, dlg.GetTopLevelParent());
-    EXPECT_EQ(&dlg, pScan->GetParentOwner());
-    EXPECT_EQ(&main, dlg.GetTopLevelOwner());
+    EXPECT_EQ(std::make_tuple(&main, &main, &dlg, &main), std::make_tuple(pScan->GetTopLevelParent(),
+        dlg.GetTopLevelParent(), pScan->GetParentOwner(), dlg.GetTopLevelOwner()));
     // The main window sees a message of the owned dialog once: through the owner chain.
     CMainWindowScope scope(&main);
     pScan->PostMessage(WM_APP + 7);
@@ -159,71 +156,28 @@ TEST(WindowCore, OwnersAndTopLevelParents)
     EXPECT_EQ(1, main.m_nPreTranslated);
 }
 
-TEST(WindowCore, DefaultClassRepaintsOnResizeAndErasesNothing)
-{
-    CHostWindow host;
-    ASSERT_TRUE(host.CreateHost(300, 200));
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, L"", WS_VISIBLE, CRect(0, 0, 100, 100), &host, 12));
-    // Erasing leaves what the context held: the window paints all of itself.
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 32, NULL));
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, 8, 8, RGB(200, 0, 0));
-    wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
-    EXPECT_EQ(RGB(200, 0, 0), dc.GetPixel(4, 4));
-    dc.SelectObject(pOld);
-    // Growing the window invalidates all of it, not only the new strips.
-    wnd.UpdateWindow();
-    wnd.SetWindowPos(NULL, 0, 0, 150, 150, SWP_NOMOVE | SWP_NOZORDER);
-    CRgn rgn;
-    rgn.CreateRectRgn(0, 0, 0, 0);
-    ::GetUpdateRgn(wnd.m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle()), FALSE);
-    EXPECT_TRUE(rgn.PtInRegion(10, 10));
-}
-
-namespace
-{
-struct WorkerReport
-{
-    CWinThread* pThread = reinterpret_cast<CWinThread*>(1);
-    CWnd* pMainWnd = reinterpret_cast<CWnd*>(1);
-    INT_PTR nModalResult = 0;
-};
-
-DWORD WINAPI PlainWorker(LPVOID pParam)
-{
-    WorkerReport* pReport = static_cast<WorkerReport*>(pParam);
-    pReport->pThread = AfxGetThread();
-    pReport->pMainWnd = AfxGetMainWnd();
-    CDialogTemplate t = MakeToolDialog();
-    CHookedDialog dlg;
-    dlg.m_fnInit = [](CHookedDialog& d) { d.PostMessage(WM_COMMAND, IDOK); };
-    if (dlg.InitModalIndirect(t))
-        pReport->nModalResult = dlg.DoModal();
-    return 0;
-}
-}
-
 TEST(WindowCore, OnlyFrameworkThreadsHaveAThreadObject)
 {
     EXPECT_EQ(AfxGetApp(), AfxGetThread()) << "the application is its own thread's object";
-    WorkerReport report;
-    HANDLE hThread = ::CreateThread(NULL, 0, &PlainWorker, &report, 0, NULL);
-    ASSERT_NE(nullptr, hThread);
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 10000));
-    ::CloseHandle(hThread);
-    EXPECT_EQ(nullptr, report.pThread);
-    EXPECT_EQ(nullptr, report.pMainWnd);
-    EXPECT_EQ(IDOK, report.nModalResult) << "a modal loop still runs on a plain thread";
+    const void* pThread = &pThread;     // not null until the worker answers
+    const void* pMainWnd = &pMainWnd;
+    INT_PTR nModalResult = 0;
+    std::thread([&] {
+        pThread = AfxGetThread();
+        pMainWnd = AfxGetMainWnd();
+        CDialogTemplate t = MakeToolDialog();
+        CHookedDialog dlg;
+        dlg.m_fnInit = [](CHookedDialog& d) { d.PostMessage(WM_COMMAND, IDOK); };
+        nModalResult = dlg.InitModalIndirect(t) ? dlg.DoModal() : 0;
+    }).join();
+    EXPECT_EQ(nullptr, pThread);
+    EXPECT_EQ(nullptr, pMainWnd);
+    EXPECT_EQ(IDOK, nModalResult) << "a modal loop still runs on a plain thread";
     // The main window answer falls back from the active window to the main window.
     CHostWindow active;
     ASSERT_TRUE(active.CreateHost(50, 50, WS_POPUP));
-    CWinThread* pThread = AfxGetThread();
-    pThread->m_pActiveWnd = &active;
+    AfxGetThread()->m_pActiveWnd = &active;
     EXPECT_EQ(&active, AfxGetMainWnd());
-    pThread->m_pActiveWnd = NULL;
-    EXPECT_EQ(pThread->m_pMainWnd, AfxGetMainWnd());
+    AfxGetThread()->m_pActiveWnd = NULL;
+    EXPECT_EQ(AfxGetThread()->m_pMainWnd, AfxGetMainWnd());
 }
