@@ -17,7 +17,6 @@ public:
     CScratchFolder();
     ~CScratchFolder();
     std::wstring File(LPCWSTR lpszName) const { return m_strPath + L"\\" + lpszName; }
-    const std::wstring& Path() const { return m_strPath; }
 
 private:
     std::wstring m_strPath;

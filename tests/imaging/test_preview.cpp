@@ -1,5 +1,6 @@
-// CPreviewCtrl subclassing a dialog's static: loading files of every kind GDI+ decodes, what a
-// failed load keeps or drops, and the painted geometry of pictures and of the no-picture text.
+// CPreviewCtrl subclassing a dialog's static: loading files of every kind GDI+ decodes, and the
+// painted geometry of pictures and of the no-picture text. Failed loads are driven by the
+// hostile and fuzz suites.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 #include "PictureFiles.h"
 #include "PixelCapture.h"
 #include "PreviewHost.h"
-
 
 using namespace zaduv_test;
 using namespace Gdiplus;
@@ -84,39 +84,6 @@ TEST_F(PreviewTest, EveryKindOfFileIsHeldAsA32BitArgbCopyOfItsOwnSize)
     EXPECT_EQ(0xFF0A141Eu, PixelAt(pImage, 15, 0));
     ASSERT_TRUE(WriteBmp16(strPath, 11, 7, 0x7C1F));
     EXPECT_EQ(0xFFFF00FFu, PixelAt(load(CSize(11, 7)), 5, 3));
-}
-
-TEST_F(PreviewTest, AMissingPathOrAFolderKeepsThePictureAndUndecodableFilesDropIt)
-{
-    Create(202, 202);
-    Preview().SetNoImageText(L"No image");
-    const std::wstring strShown = Solid(L"shown.png", 50, 50);
-    ASSERT_NE(0, Preview().LoadDib(strShown.c_str()));
-    for (const std::wstring& strPath : { m_folder.File(L"no such file.png"), m_folder.Path(), std::wstring() })
-    {
-        EXPECT_EQ(0, Preview().LoadDib(strPath.empty() ? NULL : strPath.c_str()));
-        EXPECT_NE(0, Preview().IsValidDib());
-        EXPECT_PIXEL(Shown(), 101, 101, CR_PICTURE);
-    }
-
-    const std::vector<BYTE> png = ReadBytes(strShown);
-    const std::vector<BYTE> damaged[] = { { 'P', 'a', 't', 'i', 'e', 'n', 't', '\r', '\n' }, {},
-        std::vector<BYTE>(png.begin(), png.begin() + 40) };
-    for (const std::vector<BYTE>& bytes : damaged)
-    {
-        SCOPED_TRACE(testing::Message() << bytes.size() << " bytes");
-        ASSERT_NE(0, Preview().LoadDib(strShown.c_str()));
-        const std::wstring strPath = m_folder.File(L"damaged.png");
-        ASSERT_TRUE(WriteBytes(strPath, bytes));
-        EXPECT_EQ(0, Preview().LoadDib(strPath.c_str()));
-        EXPECT_EQ(0, Preview().IsValidDib());
-        EXPECT_EQ(0, AfxGetApp()->m_nWaitCursorCount);
-        EXPECT_TRUE(::DeleteFileW(strPath.c_str()));
-        CCapturedImage image = Shown();
-        EXPECT_EQ(0, image.CountColor(CR_PICTURE));
-        EXPECT_GT(image.CountColor(CR_WHITE), 0);
-        EXPECT_PIXEL(image, 1, 1, ::GetSysColor(COLOR_BTNSHADOW));
-    }
 }
 
 // Pictures smaller than the inner area keep their size; larger ones shrink by the larger ratio.
