@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,10 +20,29 @@ unsigned ReadEnvironment(const char* pszName, unsigned nDefault)
     return pszValue != nullptr && *pszValue != 0 ? static_cast<unsigned>(std::strtoul(pszValue, nullptr, 0)) : nDefault;
 }
 
+// One kind of input: how many were tried, and what became of them.
+struct STally
+{
+    const char* pszWhat;
+    long anOutcomes[3];
+};
+
 std::list<STally>& Tallies()
 {
     static std::list<STally> tallies;
     return tallies;
+}
+
+unsigned RunSeed()
+{
+    static const unsigned s_nSeed = ReadEnvironment("ZADUV_HOSTILE_SEED", DEFAULT_SEED);
+    return s_nSeed;
+}
+
+int Rounds()
+{
+    static const int s_nRounds = static_cast<int>(ReadEnvironment("ZADUV_HOSTILE_ROUNDS", 1));
+    return s_nRounds;
 }
 
 // Prints the seed before the first case and every tally after the last; a crash ends the run
@@ -32,41 +52,23 @@ class CHostileReport : public ::testing::Environment
 public:
     void SetUp() override
     {
-        std::printf("hostile inputs: seed %u, rounds %d (replay with ZADUV_HOSTILE_SEED=%u)\n",
-            RunSeed(), Rounds(1), RunSeed());
+        std::printf("hostile inputs: seed %u, rounds %d (replay with ZADUV_HOSTILE_SEED=%u)\n", RunSeed(), Rounds(), RunSeed());
     }
     void TearDown() override
     {
         long nTried = 0;
         for (const STally& tally : Tallies())
         {
+            const long* an = tally.anOutcomes;
             std::printf("hostile inputs: %-18s %6ld tried, %6ld refused as stated, %6ld accepted, %6ld withheld\n",
-                tally.pszWhat, tally.nTried, tally.nRefused, tally.nAccepted, tally.nWithheld);
-            nTried += tally.nTried;
+                tally.pszWhat, an[REFUSED] + an[ACCEPTED], an[REFUSED], an[ACCEPTED], an[WITHHELD]);
+            nTried += an[REFUSED] + an[ACCEPTED];
         }
         std::printf("hostile inputs: %ld in all, seed %u, 0 crashes\n", nTried, RunSeed());
     }
 };
 
 ::testing::Environment* const s_pReport = ::testing::AddGlobalTestEnvironment(new CHostileReport);
-}
-
-unsigned RunSeed()
-{
-    static const unsigned s_nSeed = ReadEnvironment("ZADUV_HOSTILE_SEED", DEFAULT_SEED);
-    return s_nSeed;
-}
-
-int Rounds(int nBase)
-{
-    static const int s_nRounds = static_cast<int>(ReadEnvironment("ZADUV_HOSTILE_ROUNDS", 1));
-    return nBase * s_nRounds;
-}
-
-std::mt19937 CaseRandom(unsigned nSalt)
-{
-    std::seed_seq seq{ RunSeed(), nSalt };
-    return std::mt19937(seq);
 }
 
 size_t Pick(std::mt19937& random, size_t nLimit)
@@ -129,18 +131,19 @@ void Damage(std::vector<BYTE>& bytes, std::mt19937& random, size_t nProtect)
     }
 }
 
-STally& Tally(const char* pszWhat)
+void RunRounds(const char* pszWhat, unsigned nSalt, int nBase,
+    const std::function<void(std::mt19937& random, EOutcome& outcome)>& fnRound)
 {
-    for (STally& tally : Tallies())
-        if (std::strcmp(tally.pszWhat, pszWhat) == 0)
-            return tally;
-    Tallies().push_back(STally{ pszWhat, 0, 0, 0, 0 });
-    return Tallies().back();
-}
-
-void Count(STally& tally, bool bAccepted)
-{
-    ++tally.nTried;
-    ++(bAccepted ? tally.nAccepted : tally.nRefused);
+    auto it = std::find_if(Tallies().begin(), Tallies().end(), [pszWhat](const STally& t) { return std::strcmp(t.pszWhat, pszWhat) == 0; });
+    STally& tally = it != Tallies().end() ? *it : (Tallies().push_back(STally{ pszWhat, { 0, 0, 0 } }), Tallies().back());
+    std::seed_seq seq{ RunSeed(), nSalt };
+    std::mt19937 random(seq);
+    for (int i = 0; i < nBase * Rounds() && !::testing::Test::HasFatalFailure(); ++i)
+    {
+        SCOPED_TRACE("seed " + std::to_string(RunSeed()) + ", round " + std::to_string(i));
+        EOutcome outcome = REFUSED;
+        fnRound(random, outcome);
+        ++tally.anOutcomes[outcome];
+    }
 }
 }

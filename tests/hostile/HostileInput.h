@@ -5,18 +5,13 @@
 // ways bytes get damaged, and the totals each kind of input reports at the end of the run.
 
 #include <afxwin.h>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace hostile_test
 {
-// A random engine for one case: the run's seed mixed with the case's own salt, so that one
-// case run alone sees the inputs it saw in the whole run.
-std::mt19937 CaseRandom(unsigned nSalt);
-unsigned RunSeed();
-int Rounds(int nBase);     // nBase times ZADUV_HOSTILE_ROUNDS
-
 size_t Pick(std::mt19937& random, size_t nLimit);   // 0 .. nLimit - 1
 DWORD BoundaryValue(std::mt19937& random);           // 0, 1, 0x7F.., 0x80.., 0xFF.. and their kin
 
@@ -26,18 +21,16 @@ void Damage(std::vector<BYTE>& bytes, std::mt19937& random, size_t nProtect = 0)
 void PutDWord(std::vector<BYTE>& bytes, size_t nOffset, DWORD dwValue);
 DWORD GetDWord(const std::vector<BYTE>& bytes, size_t nOffset);
 
-// One kind of input: how many were tried, refused as stated, accepted, and withheld from a
-// platform that cannot take them (the case says which and why).
-struct STally
-{
-    const char* pszWhat;
-    long nTried;
-    long nRefused;
-    long nAccepted;
-    long nWithheld;
-};
-STally& Tally(const char* pszWhat);
-void Count(STally& tally, bool bAccepted);
+// What became of one input: refused as stated, accepted, or withheld from a platform that
+// cannot take it (the case says which and why).
+enum EOutcome { REFUSED, ACCEPTED, WITHHELD };
+
+// nBase times ZADUV_HOSTILE_ROUNDS rounds of one kind of input, tallied under pszWhat. Each
+// round gets a random engine seeded from the run's seed and the case's salt, so that a case run
+// alone sees the inputs it saw in the whole run, and its failures name the seed and round. The
+// rounds end at the first fatal failure.
+void RunRounds(const char* pszWhat, unsigned nSalt, int nBase,
+    const std::function<void(std::mt19937& random, EOutcome& outcome)>& fnRound);
 }
 
 #endif

@@ -54,29 +54,23 @@ bool IsLiveIcon(HICON hIcon)
 class CCursorModule
 {
 public:
-    CCursorModule() : m_hModule(NULL), m_hOldResource(AfxGetResourceHandle()), m_pSlot(NULL), m_pEntry(NULL)
+    CCursorModule() : m_hOldResource(AfxGetResourceHandle())
     {
         wchar_t szPath[MAX_PATH];
         DWORD nLength = ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
         while (nLength > 0 && szPath[nLength - 1] != L'\\')
             --nLength;
         m_hModule = ::LoadLibraryW((std::wstring(szPath, nLength) + L"hostile_resources.dll").c_str());
-        if (m_hModule == NULL)
-            return;
-        AfxSetResourceHandle(m_hModule);
+        AfxSetResourceHandle(m_hModule != NULL ? m_hModule : m_hOldResource);
         // A resource handle is the module's data entry of the resource: its offset and size.
-        HRSRC hSlot = ::FindResourceW(m_hModule, MAKEINTRESOURCEW(IDR_SLOT), RT_ANICURSORS);
-        IMAGE_RESOURCE_DATA_ENTRY* pEntry = reinterpret_cast<IMAGE_RESOURCE_DATA_ENTRY*>(hSlot);
-        BYTE* pSlot = hSlot != NULL ? static_cast<BYTE*>(::LockResource(::LoadResource(m_hModule, hSlot))) : NULL;
+        HRSRC hSlot = Find(IDR_SLOT);
+        auto* pEntry = reinterpret_cast<IMAGE_RESOURCE_DATA_ENTRY*>(hSlot);
+        BYTE* pSlot = Data(IDR_SLOT);
         DWORD dwOld = 0;
-        if (pSlot == NULL || reinterpret_cast<BYTE*>(m_hModule) + pEntry->OffsetToData != pSlot
-            || pEntry->Size != ::SizeofResource(m_hModule, hSlot)
-            || !::VirtualProtect(pSlot, pEntry->Size, PAGE_READWRITE, &dwOld)
-            || !::VirtualProtect(pEntry, sizeof(*pEntry), PAGE_READWRITE, &dwOld))
-            return;
-        m_pSlot = pSlot;
-        m_pEntry = pEntry;
-        m_nCapacity = pEntry->Size;
+        if (pSlot != NULL && reinterpret_cast<BYTE*>(m_hModule) + pEntry->OffsetToData == pSlot
+            && pEntry->Size == ::SizeofResource(m_hModule, hSlot) && ::VirtualProtect(pSlot, pEntry->Size, PAGE_READWRITE, &dwOld)
+            && ::VirtualProtect(pEntry, sizeof(*pEntry), PAGE_READWRITE, &dwOld))
+            m_pSlot = pSlot, m_pEntry = pEntry, m_nCapacity = pEntry->Size;
     }
     ~CCursorModule()
     {
@@ -90,9 +84,8 @@ public:
 
     std::vector<BYTE> Resource(UINT nId) const
     {
-        HRSRC hResource = ::FindResourceW(m_hModule, MAKEINTRESOURCEW(nId), RT_ANICURSORS);
-        const BYTE* p = static_cast<const BYTE*>(::LockResource(::LoadResource(m_hModule, hResource)));
-        return p != NULL ? std::vector<BYTE>(p, p + ::SizeofResource(m_hModule, hResource)) : std::vector<BYTE>();
+        const BYTE* p = Data(nId);
+        return p != NULL ? std::vector<BYTE>(p, p + ::SizeofResource(m_hModule, Find(nId))) : std::vector<BYTE>();
     }
 
     void Fill(const std::vector<BYTE>& bytes)
@@ -103,26 +96,29 @@ public:
     }
 
 private:
-    HMODULE m_hModule;
+    HRSRC Find(UINT nId) const { return m_hModule != NULL ? ::FindResourceW(m_hModule, MAKEINTRESOURCEW(nId), RT_ANICURSORS) : NULL; }
+    BYTE* Data(UINT nId) const
+    {
+        HRSRC hResource = Find(nId);
+        return hResource != NULL ? static_cast<BYTE*>(::LockResource(::LoadResource(m_hModule, hResource))) : NULL;
+    }
+
+    HMODULE m_hModule = NULL;
     HINSTANCE m_hOldResource;
-    BYTE* m_pSlot;
-    IMAGE_RESOURCE_DATA_ENTRY* m_pEntry;
+    BYTE* m_pSlot = NULL;
+    IMAGE_RESOURCE_DATA_ENTRY* m_pEntry = NULL;
     DWORD m_nCapacity = 0;
 };
-
-void AppendDWord(std::vector<BYTE>& bytes, DWORD dwValue)
-{
-    bytes.resize(bytes.size() + 4);
-    PutDWord(bytes, bytes.size() - 4, dwValue);
-}
 
 // A chunk (four-character code, then its data) added at the end, the RIFF size made to fit.
 void AppendChunk(std::vector<BYTE>& bytes, const char* pszCode, const std::vector<DWORD>& values)
 {
+    const size_t nAt = bytes.size();
     bytes.insert(bytes.end(), pszCode, pszCode + 4);
-    AppendDWord(bytes, static_cast<DWORD>(values.size() * 4));
-    for (DWORD dwValue : values)
-        AppendDWord(bytes, dwValue);
+    bytes.resize(nAt + 8 + 4 * values.size());
+    PutDWord(bytes, nAt + 4, static_cast<DWORD>(values.size() * 4));
+    for (size_t i = 0; i < values.size(); ++i)
+        PutDWord(bytes, nAt + 8 + 4 * i, values[i]);
     PutDWord(bytes, RIFF_SIZE, static_cast<DWORD>(bytes.size() - 8));
 }
 
@@ -182,32 +178,20 @@ std::vector<BYTE> DamagedCursor(const std::vector<BYTE>& good, std::mt19937& ran
 // directory with no entries through a null pointer and fault. Windows answers such a resource
 // with a null handle, which Load turns into false. On Wine only resources whose chunks, frames
 // and sequence hold together are handed over; the rest are counted as withheld.
-bool FrameBitmapHoldsTogether(const std::vector<BYTE>& bytes, size_t nAt, size_t nBytes)
-{
-    const long long cx = static_cast<LONG>(GetDWord(bytes, nAt + 4)), cy = static_cast<LONG>(GetDWord(bytes, nAt + 8)) / 2;
-    const long long nBitCount = bytes[nAt + 14] | bytes[nAt + 15] << 8, nColours = GetDWord(bytes, nAt + 32);
-    if (GetDWord(bytes, nAt) != 40 || cx < 1 || cx > 256 || cy < 1 || cy > 256 || (bytes[nAt + 12] | bytes[nAt + 13] << 8) != 1
-        || (nBitCount != 1 && nBitCount != 4 && nBitCount != 8 && nBitCount != 24 && nBitCount != 32) || nColours > 256
-        || GetDWord(bytes, nAt + 16) != BI_RGB)
-        return false;
-    const long long nPalette = nBitCount <= 8 ? 4 * (nColours != 0 ? nColours : 1LL << nBitCount) : 0;
-    return 40 + nPalette + ((cx * nBitCount + 31) / 32 * 4 + (cx + 31) / 32 * 4) * cy <= static_cast<long long>(nBytes);
-}
-
 bool WineLoaderCanWalk(const std::vector<BYTE>& bytes)
 {
-    auto fits = [&bytes](size_t nAt, size_t nLength) { return nAt <= bytes.size() && nLength <= bytes.size() - nAt; };
     auto code = [&bytes](size_t nAt, const char* pszCode) { return std::memcmp(&bytes[nAt], pszCode, 4) == 0; };
+    auto word = [&bytes](size_t nAt) { return static_cast<size_t>(bytes[nAt] | bytes[nAt + 1] << 8); };
     if (bytes.size() < 12 || !code(0, "RIFF"))
         return true;
     const size_t nRiffSize = GetDWord(bytes, 4);
-    if (nRiffSize < 4 || !fits(8, nRiffSize))
+    if (nRiffSize < 4 || nRiffSize > bytes.size() - 8)
         return false;
     size_t nAnih = 0, nFram = 0, nFramEnd = 0, nSeq = 0, nSeqBytes = 0, nRate = 0, nRateBytes = 0;
-    for (size_t nAt = 12; nAt + 8 <= 8 + nRiffSize;)
+    for (size_t nAt = 12; nAt + 8 <= 8 + nRiffSize; nAt += 8 + ((GetDWord(bytes, nAt + 4) + 1) & ~size_t(1)))
     {
         const size_t nSize = GetDWord(bytes, nAt + 4);
-        if (nSize > 8 + nRiffSize - (nAt + 8))
+        if (nSize > nRiffSize - nAt)
             return false;
         if (code(nAt, "anih"))
             nAnih = nSize >= 36 ? nAt + 8 : 0;
@@ -217,32 +201,33 @@ bool WineLoaderCanWalk(const std::vector<BYTE>& bytes)
             nSeq = nAt + 8, nSeqBytes = nSize;
         else if (code(nAt, "rate"))
             nRate = nAt + 8, nRateBytes = nSize;
-        nAt += 8 + ((nSize + 1) & ~size_t(1));
     }
     if (nAnih == 0 || nFram == 0)
         return true;        // refused before any frame is read
     const DWORD nFrames = GetDWord(bytes, nAnih + 4), nSteps = GetDWord(bytes, nAnih + 8);
-    if (nFrames == 0 || nFrames > 64 || nSteps == 0 || nSteps > 64 || (nSeq == 0 && nSteps != nFrames))
-        return false;
-    if ((nSeq != 0 && nSeqBytes < 4 * nSteps) || (nRate != 0 && nRateBytes < 4 * nSteps))
+    if (nFrames == 0 || nFrames > 64 || nSteps == 0 || nSteps > 64 || (nSeq == 0 && nSteps != nFrames)
+        || (nSeq != 0 && nSeqBytes < 4 * nSteps) || (nRate != 0 && nRateBytes < 4 * nSteps))
         return false;
     for (DWORD i = 0; nSeq != 0 && i < nSteps; ++i)
         if (GetDWord(bytes, nSeq + 4 * i) >= nFrames)
             return false;
-    size_t nAt = nFram;
-    for (DWORD i = 0; i < nFrames; ++i)
+    for (size_t nAt = nFram, i = 0; i < nFrames; ++i)
     {
-        const size_t nSize = nAt + 8 <= nFramEnd ? GetDWord(bytes, nAt + 4) : 0;
-        const size_t nDir = nAt + 8;
-        if (!code(nAt, "icon") || nSize > nFramEnd - nDir || nSize < 6 + 16)
+        const size_t nDir = nAt + 8, nSize = nDir <= nFramEnd ? GetDWord(bytes, nAt + 4) : 0;
+        if (!code(nAt, "icon") || nSize > nFramEnd - nDir || nSize < 6 + 16 || word(nDir + 4) == 0 || 6 + 16 * word(nDir + 4) > nSize)
             return false;
-        const size_t nEntries = bytes[nDir + 4] | bytes[nDir + 5] << 8;
-        if (nEntries == 0 || 6 + 16 * nEntries > nSize)
-            return false;
-        for (size_t e = 0; e < nEntries; ++e)
+        for (size_t nEntry = nDir + 6; nEntry < nDir + 6 + 16 * word(nDir + 4); nEntry += 16)
         {
-            const size_t nBytes = GetDWord(bytes, nDir + 6 + 16 * e + 8), nOffset = GetDWord(bytes, nDir + 6 + 16 * e + 12);
-            if (nOffset > nSize || nBytes > nSize - nOffset || nBytes < 40 || !FrameBitmapHoldsTogether(bytes, nDir + nOffset, nBytes))
+            // Each frame's bitmap: its header, palette, colour and mask rows inside the entry.
+            const size_t nBytes = GetDWord(bytes, nEntry + 8), nOffset = GetDWord(bytes, nEntry + 12), nBmp = nDir + nOffset;
+            if (nOffset > nSize || nBytes > nSize - nOffset || nBytes < 40)
+                return false;
+            const long long cx = static_cast<LONG>(GetDWord(bytes, nBmp + 4)), cy = static_cast<LONG>(GetDWord(bytes, nBmp + 8)) / 2;
+            const long long nBitCount = word(nBmp + 14), nColours = GetDWord(bytes, nBmp + 32);
+            if (GetDWord(bytes, nBmp) != 40 || cx < 1 || cx > 256 || cy < 1 || cy > 256 || word(nBmp + 12) != 1
+                || (nBitCount != 1 && nBitCount != 4 && nBitCount != 8 && nBitCount != 24 && nBitCount != 32) || nColours > 256
+                || GetDWord(bytes, nBmp + 16) != BI_RGB
+                || 40 + (nBitCount <= 8 ? 4 * (nColours != 0 ? nColours : 1LL << nBitCount) : 0) + ((cx * nBitCount + 31) / 32 * 4 + (cx + 31) / 32 * 4) * cy > static_cast<long long>(nBytes))
                 return false;
         }
         nAt = nDir + ((nSize + 1) & ~size_t(1));
@@ -274,32 +259,22 @@ TEST(HostileAniCursor, DamagedResourcesLoadAsStatedAndDraw)
     ASSERT_TRUE(cursor.Load(IDR_SLOT)) << "the good cursor through the slot";
     ASSERT_TRUE(DrawsAnything(cursor));
 
-    std::mt19937 random = CaseRandom(2);
-    STally& tally = Tally("animated cursors");
-    for (int i = 0; i < Rounds(10000); ++i)
-    {
+    RunRounds("animated cursors", 2, 10000, [&](std::mt19937& random, EOutcome& outcome) {
         ASSERT_TRUE(cursor.Load(IDR_BUSY));
         const HICON hEarlier = cursor.Handle();
         const std::vector<BYTE> bytes = DamagedCursor(good, random);
         ASSERT_LE(bytes.size(), module.Capacity());
         if (RunningOnWine() && !WineLoaderCanWalk(bytes))
         {
-            ++tally.nWithheld;
-            continue;
+            outcome = WITHHELD;
+            return;
         }
         module.Fill(bytes);
         const bool bLoaded = cursor.Load(IDR_SLOT);
-        Count(tally, bLoaded);
-        ASSERT_EQ(bLoaded, cursor.Handle() != NULL) << "seed " << RunSeed() << ", round " << i;
-        ASSERT_EQ(bLoaded, IsLiveIcon(cursor.Handle())) << "seed " << RunSeed() << ", round " << i;
-        if (cursor.Handle() != hEarlier)
-        {
-            ASSERT_FALSE(IsLiveIcon(hEarlier)) << "seed " << RunSeed() << ", round " << i;
-        }
-        const bool bDrawn = DrawsAnything(cursor);
-        if (!bLoaded)
-        {
-            ASSERT_FALSE(bDrawn) << "seed " << RunSeed() << ", round " << i;
-        }
-    }
+        outcome = bLoaded ? ACCEPTED : REFUSED;
+        ASSERT_EQ(bLoaded, cursor.Handle() != NULL);
+        ASSERT_EQ(bLoaded, IsLiveIcon(cursor.Handle()));
+        ASSERT_TRUE(cursor.Handle() == hEarlier || !IsLiveIcon(hEarlier)) << "the cursor held before lives on";
+        ASSERT_TRUE(bLoaded || !DrawsAnything(cursor)) << "a refused cursor draws";
+    });
 }

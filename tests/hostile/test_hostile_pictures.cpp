@@ -114,26 +114,22 @@ protected:
         PumpPending();
     }
 
-    void LoadGood()
-    {
-        ASSERT_NE(0, m_dialog.m_preview.LoadDib(m_strGood.c_str()));
-    }
-
     // Wine difference: when one of Wine's decoders (BMP, TIFF) rejects a file after reading its
     // header, GdipCreateBitmapFromFile returns the error but keeps its reference to the file
     // stream, so the file stays open until the process ends; Windows closes it. A failed decode
-    // hands LoadDib no object to release, so only that case is let through on Wine.
-    void LoadAndCheck(const std::vector<BYTE>& bytes, const std::wstring& strName)
+    // hands LoadDib no object to release, so only that case is let through on Wine, and every
+    // file gets a name of its own.
+    void LoadAndCheck(const std::vector<BYTE>& bytes, EOutcome& outcome)
     {
         using namespace Gdiplus;
         CPreviewProbe& preview = m_dialog.m_preview;
-        ASSERT_NO_FATAL_FAILURE(LoadGood());
-        const std::wstring strPath = m_folder.File(strName.c_str());
+        ASSERT_NE(0, preview.LoadDib(m_strGood.c_str()));
+        const std::wstring strPath = m_folder.File(std::to_wstring(++m_nFiles).c_str());
         ASSERT_TRUE(WriteBytes(strPath, bytes));
         const int nResult = preview.LoadDib(strPath.c_str());
-        Count(Tally("picture files"), nResult != 0);
-        ASSERT_EQ(nResult != 0, preview.IsValidDib() != 0) << strName;
-        ASSERT_EQ(0, AfxGetApp()->m_nWaitCursorCount) << strName;
+        outcome = nResult != 0 ? ACCEPTED : REFUSED;
+        ASSERT_EQ(nResult != 0, preview.IsValidDib() != 0);
+        ASSERT_EQ(0, AfxGetApp()->m_nWaitCursorCount);
         if (nResult != 0)
         {
             PixelFormat format = 0;
@@ -141,21 +137,22 @@ protected:
             DllExports::GdipGetImagePixelFormat(preview.m_pImage, &format);
             DllExports::GdipGetImageWidth(preview.m_pImage, &cx);
             DllExports::GdipGetImageHeight(preview.m_pImage, &cy);
-            EXPECT_EQ(PixelFormat32bppARGB, format) << strName;
-            EXPECT_TRUE(cx > 0 && cy > 0) << strName;
+            EXPECT_EQ(PixelFormat32bppARGB, format);
+            EXPECT_TRUE(cx > 0 && cy > 0);
         }
         preview.Invalidate();
         preview.UpdateWindow();
         preview.PaintDib(TRUE);
         if (!RunningOnWine() || nResult != 0)
         {
-            ASSERT_TRUE(::DeleteFileW(strPath.c_str())) << strName << " left the file open";
+            ASSERT_TRUE(::DeleteFileW(strPath.c_str())) << "the file was left open";
         }
     }
 
     CScratchFolder m_folder;
     CPreviewDialog m_dialog;
     std::wstring m_strGood;
+    int m_nFiles = 0;
 };
 }
 
@@ -163,23 +160,21 @@ TEST_F(HostilePictures, DamagedFilesOfEveryFormatLoadAsStatedAndPaint)
 {
     m_strGood = m_folder.File(L"good.png");
     ASSERT_TRUE(WritePicture(m_strGood, L"image/png", RampPixels(20, 10), 20, 10));
-    std::mt19937 random = CaseRandom(1);
+    unsigned nSalt = 10;
     for (LPCWSTR lpszMime : { L"image/png", L"image/bmp", L"image/gif", L"image/tiff", L"image/jpeg" })
     {
         const std::wstring strSeed = m_folder.File(L"seed.img");
         ASSERT_TRUE(WritePicture(strSeed, lpszMime, RampPixels(48, 32), 48, 32));
         const std::vector<BYTE> original = ReadBytes(strSeed);
         ASSERT_GT(original.size(), 64u);
-        for (int i = 0; i < Rounds(300); ++i)
-        {
+        RunRounds("picture files", ++nSalt, 300, [&](std::mt19937& random, EOutcome& outcome) {
             std::vector<BYTE> bytes = original;
-            if (i % 2 == 0)
+            if (Pick(random, 2) == 0)
                 Damage(bytes, random);
             else
-                ASSERT_NO_FATAL_FAILURE(SetHeaderField(lpszMime, bytes, random));
-            ASSERT_NO_FATAL_FAILURE(LoadAndCheck(bytes, std::wstring(lpszMime + 6) + std::to_wstring(i)))
-                << "seed " << RunSeed() << ", round " << i;
-        }
+                SetHeaderField(lpszMime, bytes, random);
+            LoadAndCheck(bytes, outcome);
+        });
     }
 }
 
@@ -190,14 +185,14 @@ TEST_F(HostilePictures, RefusedPathsAndImpossibleSizes)
     ASSERT_TRUE(WriteBmp16(m_strGood, 8, 8, 0x1234));
     for (const std::wstring& strPath : { m_folder.File(std::wstring(40000, L'x').c_str()), std::wstring(L"a<b>|?*.png") })
     {
-        ASSERT_NO_FATAL_FAILURE(LoadGood());
+        ASSERT_NE(0, m_dialog.m_preview.LoadDib(m_strGood.c_str()));
         EXPECT_EQ(0, m_dialog.m_preview.LoadDib(strPath.c_str()));
         EXPECT_NE(0, m_dialog.m_preview.IsValidDib());
-        Count(Tally("picture files"), false);
     }
     std::vector<BYTE> huge = ReadBytes(m_strGood);
     PutDWord(huge, 18, 0x7FFFFFFF);
     PutDWord(huge, 22, 0x80000001);
-    ASSERT_NO_FATAL_FAILURE(LoadAndCheck(huge, L"huge.bmp"));
+    EOutcome outcome = REFUSED;
+    ASSERT_NO_FATAL_FAILURE(LoadAndCheck(huge, outcome));
     EXPECT_EQ(0, m_dialog.m_preview.IsValidDib());
 }

@@ -53,15 +53,14 @@ struct SLine
     bool bOrdinary;
 };
 
-std::wstring Number(long long n) { return std::to_wstring(n); }
-const wchar_t* const TRAILERS[] = { L",7", L" and more", L"x", L",,,", L"\u00e9" };
 
 // A placement on the screen, shown normally, then one damage that keeps it readable or not.
 SLine MakeLine(std::mt19937& random)
 {
     const CRect rect(CPoint(static_cast<int>(Pick(random, 300)), static_cast<int>(Pick(random, 200))),
         CSize(220 + static_cast<int>(Pick(random, 300)), 160 + static_cast<int>(Pick(random, 200))));
-    std::vector<std::wstring> numbers = { Number(rect.left), Number(rect.top), Number(rect.right), Number(rect.bottom), L"1", L"0" };
+    std::vector<std::wstring> numbers = { std::to_wstring(rect.left), std::to_wstring(rect.top), std::to_wstring(rect.right),
+        std::to_wstring(rect.bottom), L"1", L"0" };
     SLine line = { L"", true, rect, true };
     const size_t nAt = Pick(random, 6);
     const wchar_t* const junk[] = { L"", L"-", L"+", L" ", L"x", L"0x", L"\u00e9", L",", L"--1", L"1e3" };
@@ -69,7 +68,7 @@ SLine MakeLine(std::mt19937& random)
     {
     case 0:     // readable: blanks and signs before numbers, anything after the sixth
         numbers[nAt] = std::wstring(L" \t\n").substr(Pick(random, 3)) + (Pick(random, 2) != 0 ? L"+" : L"") + numbers[nAt];
-        numbers[5] += TRAILERS[Pick(random, sizeof(TRAILERS) / sizeof(TRAILERS[0]))];
+        numbers[5] += std::vector<LPCWSTR>{ L",7", L" and more", L"x", L",,,", L"\u00e9" }[Pick(random, 5)];
         break;
     case 1:     // a number replaced by something that is none
         numbers[nAt] = junk[Pick(random, sizeof(junk) / sizeof(junk[0]))] + std::wstring(Pick(random, 2) != 0 ? L"" : L"q");
@@ -81,8 +80,8 @@ SLine MakeLine(std::mt19937& random)
         const long long values[] = { INT_MIN, INT_MAX, -1, 0, 65535, -30000, 30000 };
         for (size_t i = 0; i < 6; ++i)
             if (Pick(random, 2) != 0)
-                numbers[i] = Number(values[Pick(random, sizeof(values) / sizeof(values[0]))]);
-        numbers[4] = Number(static_cast<long long>(Pick(random, 14)) - 1);
+                numbers[i] = std::to_wstring(values[Pick(random, sizeof(values) / sizeof(values[0]))]);
+        numbers[4] = std::to_wstring(static_cast<long long>(Pick(random, 14)) - 1);
         line.bOrdinary = false;
         break;
     }
@@ -109,12 +108,6 @@ SLine MakeLine(std::mt19937& random)
         line.bReadable = false;
     }
     return line;
-}
-
-int ReadNumbers(const CString& strLine)
-{
-    int an[6] = {};
-    return swscanf(strLine, L"%d,%d,%d,%d,%d,%d", &an[0], &an[1], &an[2], &an[3], &an[4], &an[5]);
 }
 
 class HostilePlacement : public ::testing::Test
@@ -165,10 +158,7 @@ const CRect TEMPLATE_PLACE(100, 80, 740, 560);
 
 TEST_F(HostilePlacement, DamagedLinesGiveTheTemplatePlaceOrTheirOwn)
 {
-    std::mt19937 random = CaseRandom(3);
-    STally& tally = Tally("placement lines");
-    for (int i = 0; i < Rounds(400); ++i)
-    {
+    RunRounds("placement lines", 3, 400, [&](std::mt19937& random, EOutcome& outcome) {
         const SLine line = MakeLine(random);
         const size_t nForm = Pick(random, 4);
         std::vector<BYTE> data(reinterpret_cast<const BYTE*>(line.strText.c_str()),
@@ -185,15 +175,16 @@ TEST_F(HostilePlacement, DamagedLinesGiveTheTemplatePlaceOrTheirOwn)
         CString strSaved;
         const CRect rect = OpenAndClose(strSaved);
         const bool bApplied = dwType == REG_SZ && line.bReadable;
-        Count(tally, bApplied);
-        const std::string strCase = "seed " + std::to_string(RunSeed()) + ", round " + std::to_string(i) + ": "
-            + std::string(line.strText.begin(), line.strText.begin() + std::min<size_t>(60, line.strText.size()));
+        outcome = bApplied ? ACCEPTED : REFUSED;
+        SCOPED_TRACE(std::string(line.strText.begin(), line.strText.begin() + std::min<size_t>(60, line.strText.size())));
         if (!bApplied || line.bOrdinary)
         {
-            ASSERT_EQ(bApplied ? line.rect : TEMPLATE_PLACE, rect) << strCase;
+            ASSERT_EQ(bApplied ? line.rect : TEMPLATE_PLACE, rect);
         }
-        ASSERT_EQ(6, ReadNumbers(strSaved)) << strCase << " saved as " << std::wstring(strSaved.GetString());
-    }
+        int an[6] = {};
+        ASSERT_EQ(6, swscanf(strSaved, L"%d,%d,%d,%d,%d,%d", &an[0], &an[1], &an[2], &an[3], &an[4], &an[5]))
+            << "saved as " << std::wstring(strSaved.GetString());
+    });
 }
 
 namespace
@@ -232,32 +223,38 @@ protected:
         const LONG aCoords[4] = { static_cast<LONG>(BoundaryValue(random)), static_cast<LONG>(random() % 2000) - 1000,
             static_cast<LONG>(BoundaryValue(random)), static_cast<LONG>(random() % 2000) - 1000 };
         const DWORD dwStyleType = Pick(random, 4) == 0 ? OTHER_TYPES[1 + Pick(random, 5)] : REG_DWORD;
-        const size_t cbStyle = dwStyleType == REG_DWORD ? 4 : Pick(random, 9);
-        const size_t cbRect = Pick(random, 4) == 0 ? Pick(random, 17) : 16;
         const DWORD aStyleBytes[2] = { dwStyle, 0 };
-        SetValue(hKey, L"DWord", dwStyleType, aStyleBytes, cbStyle);
+        SetValue(hKey, L"DWord", dwStyleType, aStyleBytes, dwStyleType == REG_DWORD ? 4 : Pick(random, 9));
+        const size_t cbRect = Pick(random, 4) == 0 ? Pick(random, 17) : 16;     // drawn apart, so one seed gives one input on any compiler
         SetValue(hKey, L"Rect", Pick(random, 5) == 0 ? REG_DWORD : REG_BINARY, aCoords, cbRect);
         ::RegCloseKey(hKey);
         return dwStyleType == REG_DWORD ? dwStyle : DEFAULT_STYLE;
     }
 
-    // The bar floats or docks as the style says, shows when it says so, sits on a monitor and
-    // is a reachable child; what it saves reads back the same way.
-    void CheckBar(CTavrinToolBar& bar, DWORD dwStyle, const std::string& strCase)
+    // A bar made from the settings under strKey floats or docks as dwStyle says, shows when it
+    // says so, sits on a monitor and is a reachable child; then it saves and goes.
+    void CreateAndCheck(CTavrinRegistry& registry, const CString& strKey, DWORD dwStyle)
     {
-        const bool bFloating = (dwStyle & CBRS_FLOATING) != 0;
-        const bool bVisible = (dwStyle & WS_VISIBLE) != 0;
+        CTavrinToolBar bar(registry);
+        ASSERT_TRUE(bar.Create(m_pFrame, strKey, IDR_TESTBAR, 0));
+        bar.SetInitialPosition(true);
+        PumpPending();
+        const bool bFloating = (dwStyle & CBRS_FLOATING) != 0, bVisible = (dwStyle & WS_VISIBLE) != 0;
         CRect rcBar;
         bar.GetWindowRect(&rcBar);
-        EXPECT_EQ(bFloating, bar.IsFloating() != 0) << strCase;
-        EXPECT_TRUE(bar.m_pDockBar != NULL) << strCase;
-        EXPECT_EQ(bVisible, bar.IsWindowVisible() != 0) << strCase;
-        EXPECT_TRUE(bar.IsWindowEnabled()) << strCase;
-        EXPECT_FALSE(bar.GetStyle() & WS_POPUP) << strCase;
+        EXPECT_EQ(bFloating, bar.IsFloating() != 0);
+        EXPECT_TRUE(bar.m_pDockBar != NULL);
+        EXPECT_EQ(bVisible, bar.IsWindowVisible() != 0);
+        EXPECT_TRUE(bar.IsWindowEnabled());
+        EXPECT_FALSE(bar.GetStyle() & WS_POPUP);
         if (bVisible && bFloating)
         {
-            EXPECT_TRUE(::MonitorFromRect(&rcBar, MONITOR_DEFAULTTONULL) != NULL) << strCase << " at " << rcBar;
+            EXPECT_TRUE(::MonitorFromRect(&rcBar, MONITOR_DEFAULTTONULL) != NULL) << "at " << rcBar;
         }
+        bar.SavePosition();
+        m_pFrame->RecalcLayout();
+        bar.DestroyWindow();
+        PumpPending();
     }
 
     CFrameWnd* m_pFrame = nullptr;
@@ -266,34 +263,16 @@ protected:
 
 TEST_F(HostileToolBarState, DamagedSettingsGiveTheStoredOrDefaultStateAndSaveBackReadable)
 {
-    std::mt19937 random = CaseRandom(4);
     CTavrinRegistry registry(BAR_BASE);
-    STally& tally = Tally("toolbar settings");
-    for (int i = 0; i < Rounds(200); ++i)
-    {
-        const CString strKey = L"Bar" + CString(std::to_wstring(i).c_str());
+    int nBar = 0;
+    RunRounds("toolbar settings", 4, 200, [&](std::mt19937& random, EOutcome& outcome) {
+        const CString strKey = L"Bar" + CString(std::to_wstring(++nBar).c_str());
         const DWORD dwStyle = StoreDamaged(random, strKey);
-        const std::string strCase = "seed " + std::to_string(RunSeed()) + ", round " + std::to_string(i);
-        Count(tally, dwStyle != DEFAULT_STYLE);
-        {
-            CTavrinToolBar bar(registry);
-            ASSERT_TRUE(bar.Create(m_pFrame, strKey, IDR_TESTBAR, 0)) << strCase;
-            bar.SetInitialPosition(true);
-            PumpPending();
-            ASSERT_NO_FATAL_FAILURE(CheckBar(bar, dwStyle, strCase));
-            bar.SavePosition();
-            m_pFrame->RecalcLayout();
-            bar.DestroyWindow();
-            PumpPending();
-        }
+        outcome = dwStyle != DEFAULT_STYLE ? ACCEPTED : REFUSED;
+        ASSERT_NO_FATAL_FAILURE(CreateAndCheck(registry, strKey, dwStyle));
         const DWORD dwSaved = registry.ReadDWord(strKey, 0);
-        EXPECT_EQ(dwStyle & (CBRS_FLOATING | WS_VISIBLE), dwSaved & (CBRS_FLOATING | WS_VISIBLE)) << strCase;
-        CTavrinToolBar again(registry);
-        ASSERT_TRUE(again.Create(m_pFrame, strKey, IDR_TESTBAR, 0)) << strCase;
-        again.SetInitialPosition(true);
-        PumpPending();
-        ASSERT_NO_FATAL_FAILURE(CheckBar(again, dwSaved, strCase + ", saved and restored"));
-        again.DestroyWindow();
-        PumpPending();
-    }
+        EXPECT_EQ(dwStyle & (CBRS_FLOATING | WS_VISIBLE), dwSaved & (CBRS_FLOATING | WS_VISIBLE));
+        SCOPED_TRACE("saved and restored");
+        CreateAndCheck(registry, strKey, dwSaved);
+    });
 }

@@ -55,29 +55,6 @@ void Append(std::vector<BYTE>& bytes, const T& value)
     const BYTE* p = reinterpret_cast<const BYTE*>(&value);
     bytes.insert(bytes.end(), p, p + sizeof(T));
 }
-
-// A bottom-up BMP: its headers and palette, then the bytes of each row, padded to four.
-template <class FnPixel>
-BOOL WriteBmp(const std::wstring& strPath, int cx, int cy, WORD nBitCount, const std::vector<RGBQUAD>& palette,
-    FnPixel fnPixel)
-{
-    const DWORD nRowBytes = (cx * nBitCount / 8 + 3) & ~3;
-    const DWORD nOffset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + palette.size() * sizeof(RGBQUAD);
-    std::vector<BYTE> bytes;
-    Append(bytes, BITMAPFILEHEADER{ 0x4D42, nOffset + nRowBytes * cy, 0, 0, nOffset });
-    Append(bytes, BITMAPINFOHEADER{ sizeof(BITMAPINFOHEADER), cx, cy, 1, nBitCount, BI_RGB, nRowBytes * cy, 0, 0,
-        static_cast<DWORD>(palette.size()), 0 });
-    for (const RGBQUAD& quad : palette)
-        Append(bytes, quad);
-    for (int y = cy - 1; y >= 0; --y)
-    {
-        const size_t nRowStart = bytes.size();
-        for (int x = 0; x < cx; ++x)
-            fnPixel(bytes, x, y);
-        bytes.resize(nRowStart + nRowBytes, 0);
-    }
-    return WriteBytes(strPath, bytes);
-}
 }
 
 CScratchFolder::CScratchFolder()
@@ -128,19 +105,20 @@ BOOL WritePicture(const std::wstring& strPath, LPCWSTR lpszMime, const std::vect
     return status == Ok;
 }
 
-BOOL WritePaletteBmp(const std::wstring& strPath, int cx, int cy, const COLORREF (&palette)[4])
-{
-    std::vector<RGBQUAD> quads;
-    for (COLORREF cr : palette)
-        quads.push_back(RGBQUAD{ GetBValue(cr), GetGValue(cr), GetRValue(cr), 0 });
-    return WriteBmp(strPath, cx, cy, 8, quads,
-        [](std::vector<BYTE>& bytes, int x, int y) { bytes.push_back(static_cast<BYTE>((x / 4 + y) % 4)); });
-}
-
+// A bottom-up BMP without a palette, each row padded to four bytes.
 BOOL WriteBmp16(const std::wstring& strPath, int cx, int cy, WORD wColor)
 {
-    return WriteBmp(strPath, cx, cy, 16, std::vector<RGBQUAD>(),
-        [wColor](std::vector<BYTE>& bytes, int, int) { Append(bytes, wColor); });
+    const DWORD nRowBytes = (cx * 2 + 3) & ~3, nOffset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    std::vector<BYTE> bytes;
+    Append(bytes, BITMAPFILEHEADER{ 0x4D42, nOffset + nRowBytes * cy, 0, 0, nOffset });
+    Append(bytes, BITMAPINFOHEADER{ sizeof(BITMAPINFOHEADER), cx, cy, 1, 16, BI_RGB, nRowBytes * cy, 0, 0, 0, 0 });
+    for (int y = 0; y < cy; ++y)
+    {
+        for (int x = 0; x < cx; ++x)
+            Append(bytes, wColor);
+        bytes.resize(bytes.size() + nRowBytes - cx * 2, 0);
+    }
+    return WriteBytes(strPath, bytes);
 }
 
 bool RunningOnWine()

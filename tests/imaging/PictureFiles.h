@@ -1,8 +1,7 @@
 #ifndef ZADUV_TESTS_IMAGING_PICTUREFILES_H
 #define ZADUV_TESTS_IMAGING_PICTUREFILES_H
 // Picture files the imaging tests make for themselves: through the GDI+ encoders (PNG, BMP,
-// JPEG, GIF, TIFF) and, where one exact pixel layout is needed, byte by byte (an 8-bit palette
-// BMP, a 16-bit BMP). Everything goes into one scratch folder per object, removed with it, so a
+// JPEG, GIF, TIFF) and, where one exact pixel layout is needed, byte by byte (a 16-bit BMP). Everything goes into one scratch folder per object, removed with it, so a
 // file some decoder still holds cannot spill into the next test.
 
 #include <afxwin.h>
@@ -17,7 +16,6 @@ public:
     CScratchFolder();
     ~CScratchFolder();
     std::wstring File(LPCWSTR lpszName) const { return m_strPath + L"\\" + lpszName; }
-    const std::wstring& Path() const { return m_strPath; }
 
 private:
     std::wstring m_strPath;
@@ -29,8 +27,6 @@ std::vector<DWORD> RampPixels(int cx, int cy);
 
 // lpszMime is "image/png", "image/bmp", "image/jpeg", "image/gif" or "image/tiff".
 BOOL WritePicture(const std::wstring& strPath, LPCWSTR lpszMime, const std::vector<DWORD>& pixels, int cx, int cy);
-// Four palette entries, pixel (x, y) takes entry (x / 4 + y) % 4.
-BOOL WritePaletteBmp(const std::wstring& strPath, int cx, int cy, const COLORREF (&palette)[4]);
 // Every pixel the 5-5-5 value wColor.
 BOOL WriteBmp16(const std::wstring& strPath, int cx, int cy, WORD wColor);
 

@@ -15,12 +15,6 @@ public:
     enum EObjectKind { OBJECTS_GDI, OBJECTS_USER, OBJECTS_IMAGE_LISTS, OBJECTS_BORROWED_DCS, OBJECTS_WINDOWS, OBJECT_KINDS };
     enum { kHangMs = 5000, kSelectorId = 100 };
 
-    CGalleryProcess()
-        : m_process(), m_hWndFrame(NULL), m_hWndSelector(NULL),
-          m_nMsgLiveObjects(::RegisterWindowMessageW(L"ZaDUV.Gallery.LiveGuiObjects"))
-    {
-    }
-
     ~CGalleryProcess()
     {
         DWORD nExitCode = 0;
@@ -74,21 +68,16 @@ public:
         return hWnd == m_hWndSelector ? ::GetWindow(hWnd, GW_HWNDNEXT) : hWnd;
     }
 
-    // Visible top-level windows of the gallery besides its frame: dialogs, message boxes,
-    // floating bars, drop-downs, tips.
-    std::vector<HWND> GetForeignWindows() const
+    // Visible top-level windows of the gallery besides its frame (dialogs, message boxes,
+    // floating bars, drop-downs, tips), or with hWndParent, its visible windows at any depth.
+    std::vector<HWND> GetVisibleWindows(HWND hWndParent = NULL) const
     {
         std::pair<const CGalleryProcess*, std::vector<HWND>> search(this, {});
-        ::EnumWindows(&CollectForeignWindow, reinterpret_cast<LPARAM>(&search));
+        if (hWndParent == NULL)
+            ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+        else
+            ::EnumChildWindows(hWndParent, &CollectWindow, reinterpret_cast<LPARAM>(&search));
         return search.second;
-    }
-
-    // Visible windows inside hWnd, at any depth.
-    static std::vector<HWND> GetVisibleChildren(HWND hWnd)
-    {
-        std::vector<HWND> children;
-        ::EnumChildWindows(hWnd, &CollectChild, reinterpret_cast<LPARAM>(&children));
-        return children;
     }
 
     // Waits up to nMs for the gallery to end; false and the exit code once it has.
@@ -100,20 +89,9 @@ public:
         return false;
     }
 
-    // The first top-level window that does not answer within kHangMs, or NULL.
-    HWND FindHungWindow() const
-    {
-        std::vector<HWND> windows = GetForeignWindows();
-        windows.insert(windows.begin(), m_hWndFrame);
-        for (HWND hWnd : windows)
-        {
-            DWORD_PTR nResult = 0;
-            if (::SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, kHangMs, &nResult) == 0
-                && ::GetLastError() == ERROR_TIMEOUT && ::IsWindow(hWnd))
-                return hWnd;
-        }
-        return NULL;
-    }
+    // The gallery's windows share one thread: when the frame does not answer within kHangMs,
+    // none does.
+    bool IsHung() const { return Ask(m_hWndFrame, WM_NULL) != 0; }
 
     // What the gallery's counter reports, -1 where it counts nothing.
     long GetLiveObjects(EObjectKind kind) const { return static_cast<long>(Ask(m_hWndFrame, m_nMsgLiveObjects, kind)); }
@@ -123,13 +101,11 @@ private:
     // -1 when it goes unanswered.
     static LRESULT Ask(HWND hWnd, UINT nMsg, WPARAM wParam = 0)
     {
-        DWORD_PTR nResult = static_cast<DWORD_PTR>(-1);
-        if (::SendMessageTimeoutW(hWnd, nMsg, wParam, 0, SMTO_NORMAL, kHangMs, &nResult) == 0)
-            return -1;
-        return static_cast<LRESULT>(nResult);
+        DWORD_PTR nResult = 0;
+        return ::SendMessageTimeoutW(hWnd, nMsg, wParam, 0, SMTO_NORMAL, kHangMs, &nResult) != 0 ? static_cast<LRESULT>(nResult) : -1;
     }
 
-    static BOOL CALLBACK CollectForeignWindow(HWND hWnd, LPARAM lParam)
+    static BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
     {
         auto* pSearch = reinterpret_cast<std::pair<const CGalleryProcess*, std::vector<HWND>>*>(lParam);
         DWORD nProcessId = 0;
@@ -139,17 +115,10 @@ private:
         return TRUE;
     }
 
-    static BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lParam)
-    {
-        if (::IsWindowVisible(hWnd))
-            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-        return TRUE;
-    }
-
-    PROCESS_INFORMATION m_process;
-    HWND m_hWndFrame;
-    HWND m_hWndSelector;
-    UINT m_nMsgLiveObjects;
+    PROCESS_INFORMATION m_process = {};
+    HWND m_hWndFrame = NULL;
+    HWND m_hWndSelector = NULL;
+    const UINT m_nMsgLiveObjects = ::RegisterWindowMessageW(L"ZaDUV.Gallery.LiveGuiObjects");
 };
 
 inline std::string DescribeWindow(HWND hWnd)

@@ -52,11 +52,7 @@ public:
     typedef std::array<long, CGalleryProcess::OBJECT_KINDS> SCounts;
 
     CMonkey(unsigned nSeed, int nSeconds)
-        : m_rng(nSeed), m_pickAction(std::begin(ACTION_WEIGHTS), std::end(ACTION_WEIGHTS)), m_nSeed(nSeed),
-          m_nSeconds(nSeconds), m_nActions(0), m_bFailed(false),
-          m_bTrace(getenv("MONKEY_TRACE") != NULL)
-    {
-    }
+        : m_rng(nSeed), m_nSeed(nSeed), m_nSeconds(nSeconds) {}
 
     // 0 when the gallery came through the whole run, 1 otherwise.
     int Run()
@@ -192,11 +188,11 @@ private:
     // the controls inside, so that small buttons and links get their share of the clicks.
     HWND PickTarget(RECT& rect)
     {
-        const std::vector<HWND> windows = m_gallery.GetForeignWindows();
+        const std::vector<HWND> windows = m_gallery.GetVisibleWindows();
         HWND hWnd = m_gallery.GetPage();
         if (!windows.empty() && Random(0, 1) == 0)
             hWnd = windows[Random(0, static_cast<int>(windows.size()) - 1)];
-        const std::vector<HWND> children = CGalleryProcess::GetVisibleChildren(hWnd);
+        const std::vector<HWND> children = m_gallery.GetVisibleWindows(hWnd);
         if (!children.empty() && Random(0, 1) == 0)
             hWnd = children[Random(0, static_cast<int>(children.size()) - 1)];
         if (hWnd != m_gallery.GetPage())
@@ -226,12 +222,8 @@ private:
 
     void Mouse(DWORD dwFlags, DWORD dwData = 0, LONG dx = 0, LONG dy = 0)
     {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = dwFlags;
-        input.mi.mouseData = dwData;
-        input.mi.dx = dx;
-        input.mi.dy = dy;
+        INPUT input = { INPUT_MOUSE };
+        input.mi = { dx, dy, dwData, dwFlags, 0, 0 };
         ::SendInput(1, &input, sizeof(input));
     }
 
@@ -255,11 +247,9 @@ private:
     void Key(WORD vk, bool bUp)
     {
         const bool bExtended = (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_DELETE;
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = (bUp ? KEYEVENTF_KEYUP : 0) | (bExtended ? KEYEVENTF_EXTENDEDKEY : 0);
+        INPUT input = { INPUT_KEYBOARD };
+        input.ki = { vk, static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)),
+            static_cast<DWORD>((bUp ? KEYEVENTF_KEYUP : 0) | (bExtended ? KEYEVENTF_EXTENDEDKEY : 0)), 0, 0 };
         ::SendInput(1, &input, sizeof(input));
     }
 
@@ -298,7 +288,7 @@ private:
     void CloseForeignWindows(int nMaxAge)
     {
         std::map<HWND, int> ages;
-        for (HWND hWnd : m_gallery.GetForeignWindows())
+        for (HWND hWnd : m_gallery.GetVisibleWindows())
         {
             if ((::GetWindowLongW(hWnd, GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
                 continue;
@@ -328,8 +318,7 @@ private:
             snprintf(szReason, sizeof(szReason), "the gallery ended (exit code 0x%lx)", nExitCode);
             return Fail(szReason);
         }
-        const HWND hWndHung = m_gallery.FindHungWindow();
-        return hWndHung == NULL || Fail("the gallery stopped answering: " + DescribeWindow(hWndHung));
+        return !m_gallery.IsHung() || Fail("the gallery stopped answering");
     }
 
     // A quiet point: the first page freshly shown, nothing open, the pointer resting on the
@@ -384,15 +373,7 @@ private:
         printf("monkey: %ld actions, seed %u, visits per page:", m_nActions, m_nSeed);
         for (int nVisits : m_visits)
             printf(" %d", nVisits);
-        printf("\n");
-        if (!m_samples.empty())
-        {
-            printf("monkey: %zu quiet points; live objects at the first and the last:", m_samples.size());
-            for (int nKind = 0; nKind < CGalleryProcess::OBJECT_KINDS; ++nKind)
-                printf(" %s %ld/%ld", OBJECT_KIND_NAMES[nKind], m_samples.front()[nKind], m_samples.back()[nKind]);
-            printf("\n");
-        }
-        printf("monkey: %s\n", m_bFailed ? "FAILED" : "passed");
+        printf("\nmonkey: %zu quiet points; %s\n", m_samples.size(), m_bFailed ? "FAILED" : "passed");
     }
 
     void Log(const char* lpszFormat, ...)
@@ -422,7 +403,7 @@ private:
     }
 
     std::mt19937 m_rng;
-    std::discrete_distribution<int> m_pickAction;     // by ACTION_WEIGHTS
+    std::discrete_distribution<int> m_pickAction{ std::begin(ACTION_WEIGHTS), std::end(ACTION_WEIGHTS) };
     unsigned m_nSeed;
     int m_nSeconds;
     CGalleryProcess m_gallery;
@@ -430,9 +411,9 @@ private:
     std::map<HWND, int> m_foreignAge;   // actions each captioned foreign window has been open for
     std::vector<SCounts> m_samples;     // live objects at each quiet point
     std::vector<int> m_visits;          // per page
-    long m_nActions;
-    bool m_bFailed;
-    bool m_bTrace;
+    long m_nActions = 0;
+    bool m_bFailed = false;
+    const bool m_bTrace = getenv("MONKEY_TRACE") != NULL;
 };
 
 int main()
