@@ -43,9 +43,10 @@ std::map<UINT, CRect> AllRects(CWnd& dialog)
 class CDialogExSubject : public CFuzzSubject
 {
 public:
-    explicit CDialogExSubject(bool bCreate) : m_dialog(IDD_FUZZ, nullptr) { if (bCreate) m_dialog.Create(IDD_FUZZ); }
-    ~CDialogExSubject() { m_dialog.DestroyWindow(); }
+    CDialogExSubject() : m_dialog(IDD_FUZZ, nullptr) {}
     CWnd* Window() override { return &m_dialog; }
+    void Create() override { m_dialog.Create(IDD_FUZZ); }
+    void Destroy(CFuzz&) override { m_dialog.DestroyWindow(); }
 
     // One mover: the child moves to where stated; every other child stays.
     void Move(CFuzz& f, UINT nID, const std::function<void()>& fnMove, const std::function<CRect(CRect)>& fnStated)
@@ -114,11 +115,6 @@ public:
                  m_dialog.GetWindowRect(rect);
                  f.Expect(rect.TopLeft(), CPoint(pt.x - rect.Width(), pt.y), "MoveTopRightTo");
              } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_dialog.DestroyWindow(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_dialog.GetSafeHwnd())
-                     m_dialog.Create(IDD_FUZZ);
-             } },
         };
     }
 
@@ -128,9 +124,10 @@ public:
 class CDlgDefaultButtonSubject : public CFuzzSubject
 {
 public:
-    explicit CDlgDefaultButtonSubject(bool bCreate) { Make(bCreate, IDOK); }
-    ~CDlgDefaultButtonSubject() { if (m_pDialog) m_pDialog->DestroyWindow(); }
+    CDlgDefaultButtonSubject() { Make(false, IDOK); }
     CWnd* Window() override { return m_pDialog.get(); }
+    void Create() override { Make(true, IDOK); }
+    void Destroy(CFuzz&) override { m_pDialog->DestroyWindow(); }
 
     // The pointer goes to the centre of the button's screen rectangle when the dialog is shown
     // or hidden; with id 0 or one that no child has it stays.
@@ -176,7 +173,6 @@ public:
                  m_pDialog->ShowWindow(m_pDialog->GetSafeHwnd() && m_pDialog->IsWindowVisible() ? SW_HIDE : SW_SHOW);
                  ExpectPointer(f, ptBefore);
              } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_pDialog->DestroyWindow(); } },
         };
     }
 
@@ -193,9 +189,10 @@ public:
         CSize tl, br, marginTL, marginBR;
     };
 
-    explicit CResizableSubject(bool bCreate) { Make(bCreate); }
-    ~CResizableSubject() { if (m_pDialog) m_pDialog->DestroyWindow(); }
+    CResizableSubject() { Make(false); }
     CWnd* Window() override { return m_pDialog.get(); }
+    void Create() override { Make(true); }
+    void Destroy(CFuzz&) override { m_pDialog->DestroyWindow(); }
 
     void Make(bool bCreate)
     {
@@ -322,11 +319,6 @@ public:
                  m_pDialog->ClientToScreen(&pt);
                  const LRESULT nHit = m_pDialog->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
                  f.Expect(nHit, static_cast<LRESULT>(bShow ? HTBOTTOMRIGHT : HTCLIENT), "hit test on the grip");
-             } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_pDialog->DestroyWindow(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_pDialog->GetSafeHwnd())
-                     Make(true);
              } },
         };
     }
