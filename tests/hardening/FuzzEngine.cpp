@@ -86,7 +86,8 @@ void RunOne(CFuzz& fuzz, CFuzzSubject& subject, const std::vector<SFuzzOp>& ops)
     fuzz.m_aRecent[fuzz.m_nCalls % 16] = fuzz.m_lpszOp;
     fuzz.m_lpszOp = op.lpszName;
     ++fuzz.m_nCalls;
-    op.fnRun(fuzz);
+    if (!op.bLiveOnly || subject.Live())
+        op.fnRun(fuzz);
     subject.Check(fuzz);
 }
 

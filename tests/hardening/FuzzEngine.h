@@ -57,6 +57,7 @@ struct SFuzzOp
     const char* lpszName;
     int nWeight;
     std::function<void(CFuzz&)> fnRun;
+    bool bLiveOnly = false;     // the call needs the subject's window: without it, it is skipped
 };
 
 class CFuzzSubject

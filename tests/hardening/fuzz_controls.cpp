@@ -148,12 +148,10 @@ public:
                  f.Expect(Text(m_link.GetURL()), std::wstring(), "the target after a click on empty text");
              } },
             { "hit test and cursor", 2, [this](CFuzz& f) {
-                 if (!m_link.GetSafeHwnd())
-                     return;
                  f.Expect(m_link.SendMessage(WM_NCHITTEST, 0, 0), static_cast<LRESULT>(HTCLIENT), "WM_NCHITTEST");
                  f.Expect(m_link.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_link.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
                      static_cast<LRESULT>(CStaticLink::g_hCursorLink != nullptr), "WM_SETCURSOR");
-             } },
+             }, true },
         };
     }
 
@@ -197,18 +195,14 @@ public:
                  }
              } },
             { "check", 3, [this](CFuzz& f) {
-                 if (!m_button.GetSafeHwnd())
-                     return;
                  const WPARAM nState = static_cast<WPARAM>(f.Pick(4));
                  m_button.SendMessage(BM_SETCHECK, nState);
                  f.Expect(m_button.IsChecked(), nState == BST_CHECKED, "checked");
-             } },
+             }, true },
             { "press, enable and disable", 3, [this](CFuzz& f) {
-                 if (!m_button.GetSafeHwnd())
-                     return;
                  m_button.SendMessage(BM_SETSTATE, f.Pick(2));
                  m_button.EnableWindow(f.Chance(70));
-             } },
+             }, true },
         };
     }
 
@@ -302,8 +296,6 @@ public:
                      m_pBar->GetToolBarCtrl().PressButton(nID, FALSE);
              } },
             { "SavePosition", 2, [this](CFuzz& f) {
-                 if (!m_pBar->GetSafeHwnd())
-                     return;
                  m_pBar->SavePosition();
                  const DWORD dwStated = (m_pBar->GetStyle() & 0xFFFF0000) | (m_pBar->GetBarStyle() & 0xFFFF);
                  f.Expect(m_registry.m_dwords[L"Main"], dwStated, "saved style");
@@ -318,26 +310,22 @@ public:
                          rect = CRect(0, rect.top, rect.right - rect.left, rect.bottom);
                  }
                  f.Expect(m_registry.m_rects[L"Main"], rect, "saved rectangle");
-             } },
+             }, true },
             { "float and dock", 3, [this](CFuzz& f) {
-                 if (!m_pBar->GetSafeHwnd())
-                     return;
                  const bool bFloat = f.Chance(50);
                  if (bFloat)
                      m_pFrame->FloatControlBar(m_pBar.get(), CPoint(200 + f.Pick(200), 300 + f.Pick(100)));
                  else
                      m_pFrame->DockControlBar(m_pBar.get());
                  f.Expect(m_pBar->IsFloating() != FALSE, bFloat, "floating");
-             } },
+             }, true },
             { "SetInitialPosition from stored settings", 2, [this](CFuzz& f) {
-                 if (!m_pBar->GetSafeHwnd())
-                     return;
                  const bool bFloating = f.Chance(50);
                  m_registry.m_dwords[L"Main"] = bFloating ? (0x50001434 | CBRS_FLOATING) : 0x50001434;
                  m_registry.m_rects[L"Main"] = f.Chance(30) ? CRect() : CRect(200, 300, 360, 330);
                  m_pBar->SetInitialPosition(true);
                  f.Expect(m_pBar->IsFloating() != FALSE, bFloating, "floating as stored");
-             } },
+             }, true },
             { "SetCaptionTextColors", 1, [this](CFuzz& f) {
                  const COLORREF cr[4] = { RGB(f.Pick(256), 0, 0), RGB(0, f.Pick(256), 0), RGB(0, 0, f.Pick(256)), 0xFFFFFFFF };
                  m_pBar->SetCaptionTextColors(cr[0], cr[1], cr[2], cr[3]);

@@ -248,8 +248,6 @@ public:
         auto anchor = [](CFuzz& f) { return CSize(50 * f.Pick(3), 50 * f.Pick(3)); };
         return {
             { "AddAnchor", 3, [this, anchor](CFuzz& f) {
-                 if (!m_pDialog->GetSafeHwnd())
-                     return;     // registration needs a control's window
                  const UINT nID = kIds[f.Pick(6)];
                  HWND hWnd = ::GetDlgItem(m_pDialog->m_hWnd, nID);
                  for (const SAnchor& a : m_anchors)
@@ -277,13 +275,11 @@ public:
                      Register(::GetWindow(hWnd, GW_HWNDPREV), tl, br);
                      break;
                  }
-             } },
+             }, true },
             { "resize", 4, [this](CFuzz& f) {
-                 if (!m_pDialog->GetSafeHwnd())
-                     return;
                  m_pDialog->SetWindowPos(nullptr, 0, 0, 150 + f.Pick(500), 100 + f.Pick(400), SWP_NOMOVE | SWP_NOZORDER);
                  CheckLayout(f);
-             } },
+             }, true },
             { "track sizes", 3, [this](CFuzz& f) {
                  const CSize size(100 + f.Pick(300), 100 + f.Pick(300));
                  const CRect rect(f.Pick(50), f.Pick(50), 400 + f.Pick(300), 300 + f.Pick(300));

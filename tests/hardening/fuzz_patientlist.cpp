@@ -197,8 +197,6 @@ public:
                  ReFilter();
              } },
             { "header click", 3, [this](CFuzz& f) {
-                 if (!m_list.GetSafeHwnd())
-                     return;
                  CHeaderCtrl* pHeader = m_list.GetHeaderCtrl();
                  const int nCol = f.Pick(3);
                  CRect rect;
@@ -209,7 +207,7 @@ public:
                  zaduv_test::PumpPending();
                  f.Expect(m_list.m_nSortState, std::abs(nBefore) == nCol + 1 ? -nBefore : nCol + 1, "sort state after a click");
                  CheckSorted(f);
-             } },
+             }, true },
             { "ReSort", 2, [this](CFuzz& f) {
                  m_list.ReSort();
                  CheckSorted(f);
@@ -277,15 +275,11 @@ public:
                  m_edit.AddListener(m_pListener);
              } },
             { "type", 6, [this](CFuzz& f) {
-                 if (!m_edit.GetSafeHwnd())
-                     return;
                  m_edit.SetFocus();
                  const WCHAR ch = f.Chance(20) ? VK_BACK : static_cast<WCHAR>(L'a' + f.Pick(26));
                  m_edit.SendMessage(WM_CHAR, ch, 1);
-             } },
+             }, true },
             { "timer fires", 4, [this](CFuzz& f) {
-                 if (!m_edit.GetSafeHwnd())
-                     return;
                  CString strText;
                  m_edit.GetWindowText(strText);
                  const int aBefore[2] = { m_listeners[0].m_nCalls, m_listeners[1].m_nCalls };
@@ -298,7 +292,7 @@ public:
                          f.Expect(m_listeners[i].m_strLast + L"|" + std::to_wstring(m_listeners[i].m_nReserved),
                              Text(strText) + L"|0", "filter text and reserved argument");
                  }
-             } },
+             }, true },
         };
     }
 
