@@ -174,14 +174,6 @@ public:
         }
     }
 
-    void CheckSortState(CFuzz& f, CHeaderCtrl&) {}
-    template <class T>
-    void CheckSortState(CFuzz& f, T& header)
-    {
-        f.Expect(header.GetSortedColumn(), m_nSortCol, "GetSortedColumn");
-        f.Expect(header.IsAscSorted(), m_bSortAsc, "IsAscSorted");
-    }
-
     std::vector<SFuzzOp> Ops() override
     {
         std::vector<SFuzzOp> ops = {
@@ -223,7 +215,8 @@ public:
             m_bSortAsc = bAsc;
             if (nCol >= 0 && nCol < static_cast<int>(m_ownerDrawn.size()))
                 m_ownerDrawn[nCol] = true;
-            CheckSortState(f, header);
+            f.Expect(header.GetSortedColumn(), m_nSortCol, "GetSortedColumn");
+            f.Expect(header.IsAscSorted(), m_bSortAsc, "IsAscSorted");
         } });
     }
 
