@@ -223,6 +223,12 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     edit.SendMessage(WM_CHAR, L'a', 1);
     EXPECT_EQ(1, edit.m_nChars);
     EXPECT_EQ(1, edit.GetWindowTextLength()) << "the original edit procedure still runs below ours";
+    // A handle has 32 significant bits and may come sign-extended or not: both forms reach the object.
+    const HWND hOther = reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(edit.m_hWnd) ^ 0xFFFFFFFF00000000ull);
+    ASSERT_TRUE(::IsWindow(hOther));
+    ::SendMessageW(hOther, WM_CHAR, L'a', 1);
+    EXPECT_EQ(2, edit.m_nChars);
+    EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hOther));
 
     // Unsubclassed, the window answers as before and the object hears nothing; subclassed again,
     // it goes with its window.
@@ -230,8 +236,8 @@ TEST(Subclassing, ControlRoutesThroughItsObjectUntilUnsubclassedOrDestroyed)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
     EXPECT_EQ(0, ::SendMessageW(hEdit, WM_QUERYAFXWNDPROC, 0, 0));
     ::SendMessageW(hEdit, WM_CHAR, L'b', 1);
-    EXPECT_EQ(1, edit.m_nChars);
-    EXPECT_EQ(2, ::GetWindowTextLengthW(hEdit));
+    EXPECT_EQ(2, edit.m_nChars);
+    EXPECT_EQ(3, ::GetWindowTextLengthW(hEdit));
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
     dlg.DestroyWindow();
     EXPECT_EQ(nullptr, edit.m_hWnd) << "the child was detached when its window went";

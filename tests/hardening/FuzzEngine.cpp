@@ -3,9 +3,7 @@
 #include "GuiObjectCounter.h"
 #include "MessagePump.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <cwchar>
 
 namespace hostkit
@@ -88,7 +86,30 @@ void RunOne(CFuzz& fuzz, CFuzzSubject& subject, const std::vector<SFuzzOp>& ops)
     fuzz.m_aRecent[fuzz.m_nCalls % 16] = fuzz.m_lpszOp;
     fuzz.m_lpszOp = op.lpszName;
     ++fuzz.m_nCalls;
-    op.fnRun(fuzz);
+    if (!op.bLiveOnly || subject.Live())
+        op.fnRun(fuzz);
+    subject.Check(fuzz);
+}
+
+// The table and, for a subject with a window, the engine's own operations on its life.
+std::vector<SFuzzOp> OpsWithLife(CFuzzSubject& subject, bool bDestroy, bool bCreate)
+{
+    std::vector<SFuzzOp> ops = subject.Ops();
+    if (bDestroy && subject.Window() != nullptr)
+        ops.push_back({ "DestroyWindow", 1, [&subject](CFuzz& f) { subject.Destroy(f); } });
+    if (bCreate && subject.Window() != nullptr && subject.CanRecreate())
+        ops.push_back({ "create again", 1, [&subject](CFuzz&) {
+            if (!subject.Live())
+                subject.Create();
+        } });
+    return ops;
+}
+
+void End(CFuzz& fuzz, std::unique_ptr<CFuzzSubject>& pSubject)
+{
+    pSubject->Destroy(fuzz);
+    pSubject.reset();
+    zaduv_test::PumpPending();
 }
 
 class CRunningScope
@@ -144,25 +165,26 @@ void RunFuzz(const char* lpszClass, const FuzzFactory& make)
     printf("[fuzz] %s: seed %u (replay: --seed=%u --calls=%ld --gtest_filter=Fuzz.%s)\n", lpszClass,
         fuzz.m_nSeed, fuzz.m_nSeed, Settings().nCalls, lpszClass);
     // A twentieth of the calls go to a control whose window was never created; the rest to
-    // one made with a window, which the table's own operations destroy and make again.
+    // one made with a window, which the engine's own operations destroy and make again.
     const long nCalls = Settings().nCalls;
     const long nNeverCreated = nCalls / 20;
     {
-        std::unique_ptr<CFuzzSubject> pSubject = make(false);
-        const std::vector<SFuzzOp> ops = pSubject->Ops();
+        std::unique_ptr<CFuzzSubject> pSubject = make();
+        const std::vector<SFuzzOp> ops = OpsWithLife(*pSubject, true, false);
         while (fuzz.m_nCalls < nNeverCreated)
             RunOne(fuzz, *pSubject, ops);
+        End(fuzz, pSubject);
     }
-    std::unique_ptr<CFuzzSubject> pSubject = make(true);
-    const std::vector<SFuzzOp> ops = pSubject->Ops();
+    std::unique_ptr<CFuzzSubject> pSubject = make();
+    pSubject->Create();
+    const std::vector<SFuzzOp> ops = OpsWithLife(*pSubject, true, true);
     while (fuzz.m_nCalls < nCalls)
     {
         RunOne(fuzz, *pSubject, ops);
         if (fuzz.m_nCalls % 64 == 0)
             zaduv_test::PumpPending();
     }
-    pSubject.reset();
-    zaduv_test::PumpPending();
+    End(fuzz, pSubject);
     printf("[fuzz] %s: %ld calls, %ld comparisons, %ld failures, seed %u\n", lpszClass, fuzz.m_nCalls,
         fuzz.m_nComparisons, fuzz.m_nFailures, fuzz.m_nSeed);
     EXPECT_EQ(fuzz.m_nFailures, 0) << lpszClass << " seed " << fuzz.m_nSeed;
@@ -179,11 +201,10 @@ void RunNeutrality(const char* lpszClass, const FuzzFactory& make)
     const int kOpsPerCycle = 8;
     hostkit::SGuiObjectCounts during = {};
     auto cycle = [&] {
-        std::unique_ptr<CFuzzSubject> pSubject = make(true);
+        std::unique_ptr<CFuzzSubject> pSubject = make();
+        pSubject->Create();
         // The cycle ends in destruction anyway; until then every call paints a live control.
-        std::vector<SFuzzOp> ops = pSubject->Ops();
-        ops.erase(std::remove_if(ops.begin(), ops.end(),
-            [](const SFuzzOp& op) { return strcmp(op.lpszName, "DestroyWindow") == 0; }), ops.end());
+        const std::vector<SFuzzOp> ops = OpsWithLife(*pSubject, false, false);
         for (int i = 0; i < kOpsPerCycle; ++i)
         {
             RunOne(fuzz, *pSubject, ops);
@@ -191,8 +212,7 @@ void RunNeutrality(const char* lpszClass, const FuzzFactory& make)
                 pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         }
         during = hostkit::GetLiveGuiObjectCounts();
-        pSubject.reset();
-        zaduv_test::PumpPending();
+        End(fuzz, pSubject);
     };
     // The first cycle leaves what lives for the whole process: shared cursors, cached fonts.
     cycle();

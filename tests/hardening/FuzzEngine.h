@@ -3,7 +3,8 @@
 // The one engine of the hardening tests:
 //   CFuzz          a seeded run over one class: random picks, counted comparisons, totals
 //   SFuzzOp        one entry of a class's operation table: name, weight, the call and its check
-//   CFuzzSubject   a control under test with its plain model and its operation table
+//   CFuzzSubject   a control under test with its plain model, its operation table and its
+//                  window's life, which the engine ends and begins again
 //   RunFuzz        random calls from the table, valid and invalid, on live, destroyed and
 //                  never-created windows; every result compared with the stated one
 //   RunNeutrality  create, operate, paint, destroy, many times over, and the live GDI, USER
@@ -56,6 +57,7 @@ struct SFuzzOp
     const char* lpszName;
     int nWeight;
     std::function<void(CFuzz&)> fnRun;
+    bool bLiveOnly = false;     // the call needs the subject's window: without it, it is skipped
 };
 
 class CFuzzSubject
@@ -64,27 +66,26 @@ public:
     virtual ~CFuzzSubject() {}
     virtual std::vector<SFuzzOp> Ops() = 0;
     // The window that a neutrality cycle paints; null when there is none.
-    virtual CWnd* Window() = 0;
+    virtual CWnd* Window() { return nullptr; }
+    // The engine makes the window, ends it with its own "DestroyWindow" operation and makes it
+    // again with "create again"; each empties the model.
+    virtual void Create() {}
+    virtual void Destroy(CFuzz&) {}
+    virtual bool Live() { return Window() != nullptr && Window()->GetSafeHwnd() != nullptr; }
+    virtual bool CanRecreate() { return true; }
+    // The model against the control, after every call.
+    virtual void Check(CFuzz&) {}
 };
 
-// Makes a subject whose control has a window, or one whose window was never created.
-typedef std::function<std::unique_ptr<CFuzzSubject>(bool bCreate)> FuzzFactory;
+typedef std::function<std::unique_ptr<CFuzzSubject>()> FuzzFactory;
 
 void RunFuzz(const char* lpszClass, const FuzzFactory& make);
 void RunNeutrality(const char* lpszClass, const FuzzFactory& make);
 
 // Two cases per class: the API fuzz and the handle neutrality, both over the same table.
-#define ZADUV_FUZZ_CLASS(Class, Subject)                                                   \
-    TEST(Fuzz, Class)                                                                      \
-    {                                                                                      \
-        zaduv_fuzz::RunFuzz(#Class, [](bool bCreate) {                                     \
-            return std::unique_ptr<zaduv_fuzz::CFuzzSubject>(new Subject(bCreate)); });    \
-    }                                                                                      \
-    TEST(Neutrality, Class)                                                                \
-    {                                                                                      \
-        zaduv_fuzz::RunNeutrality(#Class, [](bool bCreate) {                               \
-            return std::unique_ptr<zaduv_fuzz::CFuzzSubject>(new Subject(bCreate)); });    \
-    }
+#define ZADUV_FUZZ_CLASS(Class, Subject)                                                                  \
+    TEST(Fuzz, Class) { zaduv_fuzz::RunFuzz(#Class, [] { return std::unique_ptr<zaduv_fuzz::CFuzzSubject>(new Subject); }); } \
+    TEST(Neutrality, Class) { zaduv_fuzz::RunNeutrality(#Class, [] { return std::unique_ptr<zaduv_fuzz::CFuzzSubject>(new Subject); }); }
 
 std::wstring Text(const CString& str);
 }

@@ -16,21 +16,23 @@ namespace
 class CColorListBoxSubject : public CFuzzSubject
 {
 public:
-    explicit CColorListBoxSubject(bool bCreate) { if (bCreate) Create(); }
-    ~CColorListBoxSubject() { m_dialog.DestroyWindow(); }
     CWnd* Window() override { return &m_list; }
 
-    void Create()
+    void Create() override
     {
         m_dialog.Create(IDD_FUZZ);
         m_list.SubclassDlgItem(IDC_LIST, &m_dialog);
+    }
+    void Destroy(CFuzz&) override
+    {
+        m_dialog.DestroyWindow();
         m_data.clear();
         m_nSel = -1;
     }
 
     int Count() const { return static_cast<int>(m_data.size()); }
 
-    void Check(CFuzz& f)
+    void Check(CFuzz& f) override
     {
         f.Expect(m_list.GetCount(), Count(), "GetCount");
         const int i = f.Index(Count());
@@ -43,18 +45,15 @@ public:
 
     std::vector<SFuzzOp> Ops() override
     {
-        auto step = [this](std::function<void(CFuzz&)> fn) {
-            return [this, fn](CFuzz& f) { fn(f); Check(f); };
-        };
         return {
-            { "AddString", 5, step([this](CFuzz& f) {
+            { "AddString", 5, [this](CFuzz& f) {
                  const int nResult = m_list.AddString(L"item", RGB(f.Pick(256), 0, 0));
                  // A list box without a window answers 0 and keeps nothing.
                  f.Expect(nResult, m_list.GetSafeHwnd() ? Count() : 0, "AddString");
                  if (m_list.GetSafeHwnd())
                      m_data.push_back(0);
-             }) },
-            { "InsertString", 4, step([this](CFuzz& f) {
+             } },
+            { "InsertString", 4, [this](CFuzz& f) {
                  const int nWhere = f.Index(Count());
                  const int nResult = m_list.InsertString(nWhere, L"inserted", RGB(0, f.Pick(256), 0));
                  int nStated = nWhere == -1 ? Count() : (nWhere <= Count() ? nWhere : LB_ERR);
@@ -67,8 +66,8 @@ public:
                      if (m_nSel >= nStated)
                          ++m_nSel;
                  }
-             }) },
-            { "DeleteString", 3, step([this](CFuzz& f) {
+             } },
+            { "DeleteString", 3, [this](CFuzz& f) {
                  const int i = f.Index(Count());
                  const bool bValid = i >= 0 && i < Count();
                  f.Expect(m_list.DeleteString(static_cast<UINT>(i)), bValid ? Count() - 1 : (m_list.GetSafeHwnd() ? LB_ERR : 0),
@@ -77,8 +76,8 @@ public:
                      return;
                  m_data.erase(m_data.begin() + i);
                  m_nSel = m_nSel == i ? -1 : (m_nSel > i ? m_nSel - 1 : m_nSel);
-             }) },
-            { "SetItemData", 4, step([this](CFuzz& f) {
+             } },
+            { "SetItemData", 4, [this](CFuzz& f) {
                  const int i = f.Index(Count());
                  const bool bValid = i >= 0 && i < Count();
                  const DWORD_PTR dwData = static_cast<DWORD_PTR>(f.Pick(6));
@@ -86,34 +85,25 @@ public:
                      bValid ? 1 : 0, "SetItemData");
                  if (bValid)
                      m_data[i] = dwData;
-             }) },
-            { "SetItemColor and SetTabStop", 2, step([this](CFuzz& f) {
+             } },
+            { "SetItemColor and SetTabStop", 2, [this](CFuzz& f) {
                  m_list.SetItemColor(f.Index(Count()), RGB(1, 2, 3), f.Chance(50) ? static_cast<COLORREF>(-1) : RGB(4, 5, 6),
                      static_cast<COLORREF>(-1), RGB(7, 8, 9));
                  m_list.SetTabStop(f.Pick(40) - 5);
-             }) },
-            { "SelectByItemData", 3, step([this](CFuzz& f) {
+             } },
+            { "SelectByItemData", 3, [this](CFuzz& f) {
                  const DWORD_PTR dwData = static_cast<DWORD_PTR>(f.Pick(7));
                  m_list.SelectByItemData(dwData);
                  m_nSel = -1;
                  for (int i = Count() - 1; i >= 0; --i)
                      if (m_data[i] == dwData)
                          m_nSel = i;
-             }) },
-            { "ResetContent", 1, step([this](CFuzz&) {
+             } },
+            { "ResetContent", 1, [this](CFuzz&) {
                  m_list.ResetContent();
                  m_data.clear();
                  m_nSel = -1;
-             }) },
-            { "DestroyWindow", 1, step([this](CFuzz&) {
-                 m_dialog.DestroyWindow();
-                 m_data.clear();
-                 m_nSel = -1;
-             }) },
-            { "create again", 1, step([this](CFuzz&) {
-                 if (!m_list.GetSafeHwnd())
-                     Create();
-             }) },
+             } },
         };
     }
 
@@ -126,11 +116,10 @@ public:
 class CStaticLinkSubject : public CFuzzSubject
 {
 public:
-    explicit CStaticLinkSubject(bool bCreate) { if (bCreate) Create(); }
-    ~CStaticLinkSubject() { m_dialog.DestroyWindow(); }
     CWnd* Window() override { return &m_link; }
+    void Destroy(CFuzz&) override { m_dialog.DestroyWindow(); }
 
-    void Create()
+    void Create() override
     {
         m_dialog.Create(IDD_FUZZ);
         m_link.SubclassDlgItem(IDC_LABEL, &m_dialog);
@@ -159,17 +148,10 @@ public:
                  f.Expect(Text(m_link.GetURL()), std::wstring(), "the target after a click on empty text");
              } },
             { "hit test and cursor", 2, [this](CFuzz& f) {
-                 if (!m_link.GetSafeHwnd())
-                     return;
                  f.Expect(m_link.SendMessage(WM_NCHITTEST, 0, 0), static_cast<LRESULT>(HTCLIENT), "WM_NCHITTEST");
                  f.Expect(m_link.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_link.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
                      static_cast<LRESULT>(CStaticLink::g_hCursorLink != nullptr), "WM_SETCURSOR");
-             } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_dialog.DestroyWindow(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_link.GetSafeHwnd())
-                     Create();
-             } },
+             }, true },
         };
     }
 
@@ -188,11 +170,10 @@ public:
 class CBitmapButtonSubject : public CFuzzSubject
 {
 public:
-    explicit CBitmapButtonSubject(bool bCreate) { if (bCreate) Create(); }
-    ~CBitmapButtonSubject() { m_dialog.DestroyWindow(); }
     CWnd* Window() override { return &m_button; }
+    void Destroy(CFuzz&) override { m_dialog.DestroyWindow(); }
 
-    void Create()
+    void Create() override
     {
         m_dialog.Create(IDD_FUZZ);
         m_button.SubclassDlgItem(IDCANCEL, &m_dialog);
@@ -214,23 +195,14 @@ public:
                  }
              } },
             { "check", 3, [this](CFuzz& f) {
-                 if (!m_button.GetSafeHwnd())
-                     return;
                  const WPARAM nState = static_cast<WPARAM>(f.Pick(4));
                  m_button.SendMessage(BM_SETCHECK, nState);
                  f.Expect(m_button.IsChecked(), nState == BST_CHECKED, "checked");
-             } },
+             }, true },
             { "press, enable and disable", 3, [this](CFuzz& f) {
-                 if (!m_button.GetSafeHwnd())
-                     return;
                  m_button.SendMessage(BM_SETSTATE, f.Pick(2));
                  m_button.EnableWindow(f.Chance(70));
-             } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_dialog.DestroyWindow(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_button.GetSafeHwnd())
-                     Create();
-             } },
+             }, true },
         };
     }
 
@@ -265,23 +237,19 @@ const UINT kToolIds[] = { ID_TOOL_A, ID_TOOL_B, ID_TOOL_C, ID_TOOL_D, 105, 999 }
 class CToolBarSubject : public CFuzzSubject
 {
 public:
-    explicit CToolBarSubject(bool bCreate) { Make(bCreate); }
-    ~CToolBarSubject() { DestroyFrame(); }
-    CWnd* Window() override { return m_pFrame; }
+    CToolBarSubject() : m_pBar(new CTavrinToolBar(m_registry)) {}
+    CWnd* Window() override { return m_pFrame ? static_cast<CWnd*>(m_pFrame) : m_pBar.get(); }
 
-    void DestroyFrame()
+    void Destroy(CFuzz&) override
     {
         if (m_pFrame)
             m_pFrame->DestroyWindow();      // the frame deletes itself
         m_pFrame = nullptr;
     }
 
-    void Make(bool bCreate)
+    void Create() override
     {
-        DestroyFrame();
         m_pBar.reset(new CTavrinToolBar(m_registry));
-        if (!bCreate)
-            return;
         m_pFrame = new CFrameWnd;
         m_pFrame->Create(nullptr, L"Toolbar host", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, CRect(100, 100, 560, 420));
         m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
@@ -328,8 +296,6 @@ public:
                      m_pBar->GetToolBarCtrl().PressButton(nID, FALSE);
              } },
             { "SavePosition", 2, [this](CFuzz& f) {
-                 if (!m_pBar->GetSafeHwnd())
-                     return;
                  m_pBar->SavePosition();
                  const DWORD dwStated = (m_pBar->GetStyle() & 0xFFFF0000) | (m_pBar->GetBarStyle() & 0xFFFF);
                  f.Expect(m_registry.m_dwords[L"Main"], dwStated, "saved style");
@@ -344,37 +310,28 @@ public:
                          rect = CRect(0, rect.top, rect.right - rect.left, rect.bottom);
                  }
                  f.Expect(m_registry.m_rects[L"Main"], rect, "saved rectangle");
-             } },
+             }, true },
             { "float and dock", 3, [this](CFuzz& f) {
-                 if (!m_pBar->GetSafeHwnd())
-                     return;
                  const bool bFloat = f.Chance(50);
                  if (bFloat)
                      m_pFrame->FloatControlBar(m_pBar.get(), CPoint(200 + f.Pick(200), 300 + f.Pick(100)));
                  else
                      m_pFrame->DockControlBar(m_pBar.get());
                  f.Expect(m_pBar->IsFloating() != FALSE, bFloat, "floating");
-             } },
+             }, true },
             { "SetInitialPosition from stored settings", 2, [this](CFuzz& f) {
-                 if (!m_pBar->GetSafeHwnd())
-                     return;
                  const bool bFloating = f.Chance(50);
                  m_registry.m_dwords[L"Main"] = bFloating ? (0x50001434 | CBRS_FLOATING) : 0x50001434;
                  m_registry.m_rects[L"Main"] = f.Chance(30) ? CRect() : CRect(200, 300, 360, 330);
                  m_pBar->SetInitialPosition(true);
                  f.Expect(m_pBar->IsFloating() != FALSE, bFloating, "floating as stored");
-             } },
+             }, true },
             { "SetCaptionTextColors", 1, [this](CFuzz& f) {
                  const COLORREF cr[4] = { RGB(f.Pick(256), 0, 0), RGB(0, f.Pick(256), 0), RGB(0, 0, f.Pick(256)), 0xFFFFFFFF };
                  m_pBar->SetCaptionTextColors(cr[0], cr[1], cr[2], cr[3]);
                  COLORREF got[4] = {};
                  m_pBar->GetCaptionTextColors(got[0], got[1], got[2], got[3]);
                  f.Expect(std::vector<COLORREF>(got, got + 4), std::vector<COLORREF>(cr, cr + 4), "caption colours");
-             } },
-            { "DestroyWindow", 1, [this](CFuzz&) { DestroyFrame(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_pBar->GetSafeHwnd())
-                     Make(true);
              } },
         };
     }

@@ -43,9 +43,10 @@ std::map<UINT, CRect> AllRects(CWnd& dialog)
 class CDialogExSubject : public CFuzzSubject
 {
 public:
-    explicit CDialogExSubject(bool bCreate) : m_dialog(IDD_FUZZ, nullptr) { if (bCreate) m_dialog.Create(IDD_FUZZ); }
-    ~CDialogExSubject() { m_dialog.DestroyWindow(); }
+    CDialogExSubject() : m_dialog(IDD_FUZZ, nullptr) {}
     CWnd* Window() override { return &m_dialog; }
+    void Create() override { m_dialog.Create(IDD_FUZZ); }
+    void Destroy(CFuzz&) override { m_dialog.DestroyWindow(); }
 
     // One mover: the child moves to where stated; every other child stays.
     void Move(CFuzz& f, UINT nID, const std::function<void()>& fnMove, const std::function<CRect(CRect)>& fnStated)
@@ -114,11 +115,6 @@ public:
                  m_dialog.GetWindowRect(rect);
                  f.Expect(rect.TopLeft(), CPoint(pt.x - rect.Width(), pt.y), "MoveTopRightTo");
              } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_dialog.DestroyWindow(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_dialog.GetSafeHwnd())
-                     m_dialog.Create(IDD_FUZZ);
-             } },
         };
     }
 
@@ -128,9 +124,10 @@ public:
 class CDlgDefaultButtonSubject : public CFuzzSubject
 {
 public:
-    explicit CDlgDefaultButtonSubject(bool bCreate) { Make(bCreate, IDOK); }
-    ~CDlgDefaultButtonSubject() { if (m_pDialog) m_pDialog->DestroyWindow(); }
+    CDlgDefaultButtonSubject() { Make(false, IDOK); }
     CWnd* Window() override { return m_pDialog.get(); }
+    void Create() override { Make(true, IDOK); }
+    void Destroy(CFuzz&) override { m_pDialog->DestroyWindow(); }
 
     // The pointer goes to the centre of the button's screen rectangle when the dialog is shown
     // or hidden; with id 0 or one that no child has it stays.
@@ -176,7 +173,6 @@ public:
                  m_pDialog->ShowWindow(m_pDialog->GetSafeHwnd() && m_pDialog->IsWindowVisible() ? SW_HIDE : SW_SHOW);
                  ExpectPointer(f, ptBefore);
              } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_pDialog->DestroyWindow(); } },
         };
     }
 
@@ -193,9 +189,10 @@ public:
         CSize tl, br, marginTL, marginBR;
     };
 
-    explicit CResizableSubject(bool bCreate) { Make(bCreate); }
-    ~CResizableSubject() { if (m_pDialog) m_pDialog->DestroyWindow(); }
+    CResizableSubject() { Make(false); }
     CWnd* Window() override { return m_pDialog.get(); }
+    void Create() override { Make(true); }
+    void Destroy(CFuzz&) override { m_pDialog->DestroyWindow(); }
 
     void Make(bool bCreate)
     {
@@ -251,8 +248,6 @@ public:
         auto anchor = [](CFuzz& f) { return CSize(50 * f.Pick(3), 50 * f.Pick(3)); };
         return {
             { "AddAnchor", 3, [this, anchor](CFuzz& f) {
-                 if (!m_pDialog->GetSafeHwnd())
-                     return;     // registration needs a control's window
                  const UINT nID = kIds[f.Pick(6)];
                  HWND hWnd = ::GetDlgItem(m_pDialog->m_hWnd, nID);
                  for (const SAnchor& a : m_anchors)
@@ -280,13 +275,11 @@ public:
                      Register(::GetWindow(hWnd, GW_HWNDPREV), tl, br);
                      break;
                  }
-             } },
+             }, true },
             { "resize", 4, [this](CFuzz& f) {
-                 if (!m_pDialog->GetSafeHwnd())
-                     return;
                  m_pDialog->SetWindowPos(nullptr, 0, 0, 150 + f.Pick(500), 100 + f.Pick(400), SWP_NOMOVE | SWP_NOZORDER);
                  CheckLayout(f);
-             } },
+             }, true },
             { "track sizes", 3, [this](CFuzz& f) {
                  const CSize size(100 + f.Pick(300), 100 + f.Pick(300));
                  const CRect rect(f.Pick(50), f.Pick(50), 400 + f.Pick(300), 300 + f.Pick(300));
@@ -322,11 +315,6 @@ public:
                  m_pDialog->ClientToScreen(&pt);
                  const LRESULT nHit = m_pDialog->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
                  f.Expect(nHit, static_cast<LRESULT>(bShow ? HTBOTTOMRIGHT : HTCLIENT), "hit test on the grip");
-             } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_pDialog->DestroyWindow(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_pDialog->GetSafeHwnd())
-                     Make(true);
              } },
         };
     }

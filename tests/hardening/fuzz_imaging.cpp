@@ -56,11 +56,10 @@ struct SPictureFiles
 class CPreviewSubject : public CFuzzSubject
 {
 public:
-    explicit CPreviewSubject(bool bCreate) { if (bCreate) Create(); }
-    ~CPreviewSubject() { m_host.DestroyWindow(); }
     CWnd* Window() override { return &m_preview; }
+    void Destroy(CFuzz&) override { m_host.DestroyWindow(); }
 
-    void Create()
+    void Create() override
     {
         m_host.CreateHost(120, 90);
         m_preview.Create(L"", WS_CHILD | WS_VISIBLE, CRect(5, 5, 115, 85), &m_host, 100);
@@ -91,11 +90,6 @@ public:
                  m_preview.UpdateDib();
                  f.Expect(m_preview.IsValidDib() != 0, m_bValid, "IsValidDib after UpdateDib");
              } },
-            { "DestroyWindow", 1, [this](CFuzz&) { m_host.DestroyWindow(); } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_preview.GetSafeHwnd())
-                     Create();
-             } },
         };
     }
 
@@ -124,20 +118,20 @@ public:
 class CFaderSubject : public CFuzzSubject
 {
 public:
-    explicit CFaderSubject(bool bCreate)
-    {
-        if (bCreate)
-            m_host.CreateHost(40, 30);
-        m_pFader.reset(new CFuzzFader(m_host.GetSafeHwnd()));
-    }
+    // The fader keeps the window it was made for: its host lives as long as the subject.
+    CFaderSubject() : m_pFader(new CFuzzFader(nullptr)) {}
     ~CFaderSubject()
     {
         m_pFader.reset();
         m_host.DestroyWindow();
     }
-    CWnd* Window() override { return &m_host; }
+    void Create() override
+    {
+        m_host.CreateHost(40, 30);
+        m_pFader.reset(new CFuzzFader(m_host.GetSafeHwnd()));
+    }
 
-    void Check(CFuzz& f) { f.Expect(m_pFader->Layers(), m_layers, "layers (id, step)"); }
+    void Check(CFuzz& f) override { f.Expect(m_pFader->Layers(), m_layers, "layers (id, step)"); }
 
     std::vector<SFuzzOp> Ops() override
     {
@@ -146,7 +140,6 @@ public:
                  const UINT nID = kBitmapIds[f.Pick(4)];
                  m_pFader->SetBitmap(nID);
                  m_layers = { { nID, 10 } };
-                 Check(f);
              } },
             { "SetBitmap(GpBitmap or CBitmap)", 1, [this](CFuzz& f) {
                  if (f.Chance(50))
@@ -164,7 +157,6 @@ public:
                      m_pFader->SetBitmap(bitmap.GetSafeHandle() ? &bitmap : nullptr);
                  }
                  m_layers = { { 0u, 10 } };
-                 Check(f);
              } },
             { "FadeTo", 4, [this](CFuzz& f) {
                  const UINT nID = kBitmapIds[f.Pick(4)];
@@ -173,7 +165,6 @@ public:
                      m_layers.push_back({ nID, 10 });
                  else if (!(m_layers.size() == 1 && m_layers[0] == std::make_pair(nID, 10)))
                      m_layers.push_back({ nID, 1 });
-                 Check(f);
              } },
             { "OnTimer", 6, [this](CFuzz& f) {
                  m_pFader->OnTimer();
@@ -181,7 +172,6 @@ public:
                      layer.second += layer.second < 10 ? 1 : 0;
                  while (m_layers.size() >= 2 && m_layers[1].second == 10)
                      m_layers.erase(m_layers.begin());
-                 Check(f);
              } },
             { "Draw", 3, [this](CFuzz& f) {
                  CDibSurface surface(20, 10, RGB(9, 9, 9));
@@ -232,9 +222,6 @@ public:
 class CAniCursorSubject : public CFuzzSubject
 {
 public:
-    explicit CAniCursorSubject(bool) {}
-    CWnd* Window() override { return nullptr; }
-
     std::vector<SFuzzOp> Ops() override
     {
         return {

@@ -33,18 +33,23 @@ CPatientProfile ThreeColumns()
 class CPatientListSubject : public CFuzzSubject
 {
 public:
-    explicit CPatientListSubject(bool bCreate) : m_generator(7), m_profile(ThreeColumns())
+    CPatientListSubject() : m_generator(7), m_profile(ThreeColumns()) { m_list.Init(m_profile); }
+    CWnd* Window() override { return &m_list; }
+    bool CanRecreate() override { return false; }
+    void Destroy(CFuzz&) override
     {
-        m_list.Init(m_profile);
-        if (!bCreate)
-            return;
+        m_dialog.DestroyWindow();
+        m_rows.clear();
+        m_nSelected = -1;
+    }
+
+    void Create() override
+    {
         zaduv_test::CDialogTemplate dlgTemplate(CRect(0, 0, 300, 160), L"Patients", WS_POPUP | WS_VISIBLE);
         dlgTemplate.AddListView(IDC_LIST, CRect(0, 0, 300, 160));
         m_dialog.CreateIndirect(dlgTemplate.GetTemplate());
         m_list.SubclassDlgItem(IDC_LIST, &m_dialog);
     }
-    ~CPatientListSubject() { m_dialog.DestroyWindow(); }
-    CWnd* Window() override { return &m_list; }
 
     bool Matches(const CPatient& patient) const
     {
@@ -99,7 +104,7 @@ public:
             m_rows = rows;
     }
 
-    void Check(CFuzz& f)
+    void Check(CFuzz& f) override
     {
         f.Expect(m_list.GetItemCount(), static_cast<int>(m_rows.size()), "row count");
         f.Expect(m_list.IsPatientSelected(), m_nSelected >= 0 ? 1 : 0, "IsPatientSelected");
@@ -135,11 +140,8 @@ public:
 
     std::vector<SFuzzOp> Ops() override
     {
-        auto step = [this](std::function<void(CFuzz&)> fn) {
-            return [this, fn](CFuzz& f) { fn(f); Check(f); };
-        };
         return {
-            { "AddPatient", 10, step([this](CFuzz& f) {
+            { "AddPatient", 10, [this](CFuzz& f) {
                  const BOOL bReFilter = f.Chance(30);
                  const CPatient patient = m_generator.Next();
                  m_list.AddPatient(patient, bReFilter);
@@ -148,8 +150,8 @@ public:
                      m_rows.push_back(static_cast<int>(m_store.size()) - 1);
                  if (bReFilter)
                      ReFilter();
-             }) },
-            { "DeletePatient", 4, step([this](CFuzz& f) {
+             } },
+            { "DeletePatient", 4, [this](CFuzz& f) {
                  const CPatient patient = SomePatient(f);
                  m_list.DeletePatient(patient);
                  auto it = std::find_if(m_rows.begin(), m_rows.end(), [&](int i) { return m_store[i] == patient; });
@@ -157,22 +159,22 @@ public:
                      return;
                  m_store.erase(m_store.begin() + *it);
                  ReFilter();
-             }) },
-            { "DeleteAllPatients", 1, step([this](CFuzz&) {
+             } },
+            { "DeleteAllPatients", 1, [this](CFuzz&) {
                  m_list.DeleteAllPatients();
                  m_store.clear();
                  m_rows.clear();
                  m_nSelected = -1;
-             }) },
-            { "FilterChanged", 5, step([this](CFuzz& f) {
+             } },
+            { "FilterChanged", 5, [this](CFuzz& f) {
                  const std::wstring strFilter = SomeFilter(f);
                  m_list.FilterChanged(strFilter.c_str(), f.Pick(3));
                  CString strLower(strFilter.c_str());
                  strLower.MakeLower();
                  m_strFilter = Text(strLower);
                  ReFilter();
-             }) },
-            { "SelectPatient", 4, step([this](CFuzz& f) {
+             } },
+            { "SelectPatient", 4, [this](CFuzz& f) {
                  const CPatient patient = SomePatient(f);
                  m_list.SelectPatient(patient);
                  // The last equal row, else the last row of the same full name.
@@ -185,18 +187,16 @@ public:
                  for (int r = 0; r < static_cast<int>(m_rows.size()); ++r)
                      if (m_store[m_rows[r]].GetFullName(1) == patient.GetFullName(1))
                          m_nSelected = r;
-             }) },
-            { "UpdateSelectedPatient", 3, step([this](CFuzz&) {
+             } },
+            { "UpdateSelectedPatient", 3, [this](CFuzz&) {
                  const CPatient patient = m_generator.Next();
                  m_list.UpdateSelectedPatient(patient);
                  if (m_nSelected < 0)
                      return;
                  m_store[m_rows[m_nSelected]] = patient;
                  ReFilter();
-             }) },
-            { "header click", 3, step([this](CFuzz& f) {
-                 if (!m_list.GetSafeHwnd())
-                     return;
+             } },
+            { "header click", 3, [this](CFuzz& f) {
                  CHeaderCtrl* pHeader = m_list.GetHeaderCtrl();
                  const int nCol = f.Pick(3);
                  CRect rect;
@@ -207,17 +207,12 @@ public:
                  zaduv_test::PumpPending();
                  f.Expect(m_list.m_nSortState, std::abs(nBefore) == nCol + 1 ? -nBefore : nCol + 1, "sort state after a click");
                  CheckSorted(f);
-             }) },
-            { "ReSort", 2, step([this](CFuzz& f) {
+             }, true },
+            { "ReSort", 2, [this](CFuzz& f) {
                  m_list.ReSort();
                  CheckSorted(f);
-             }) },
-            { "AutoSizeColumnWidths", 1, step([this](CFuzz&) { m_list.AutoSizeColumnWidths(); }) },
-            { "DestroyWindow", 1, step([this](CFuzz&) {
-                 m_dialog.DestroyWindow();
-                 m_rows.clear();
-                 m_nSelected = -1;
-             }) },
+             } },
+            { "AutoSizeColumnWidths", 1, [this](CFuzz&) { m_list.AutoSizeColumnWidths(); } },
         };
     }
 
@@ -249,16 +244,26 @@ public:
 class CFilterEditSubject : public CFuzzSubject
 {
 public:
-    explicit CFilterEditSubject(bool bCreate) { if (bCreate) Create(); }
-    ~CFilterEditSubject() { m_dialog.DestroyWindow(); }
     CWnd* Window() override { return &m_edit; }
 
-    void Create()
+    void Create() override
     {
         zaduv_test::CDialogTemplate dlgTemplate(CRect(0, 0, 200, 40), L"Filter", WS_POPUP | WS_VISIBLE);
         dlgTemplate.AddEdit(IDC_FILTER, CRect(5, 5, 195, 20));
         m_dialog.CreateIndirect(dlgTemplate.GetTemplate());
         m_edit.SubclassDlgItem(IDC_FILTER, &m_dialog);
+    }
+
+    void Destroy(CFuzz& f) override
+    {
+        if (!m_edit.GetSafeHwnd())
+            return;
+        m_edit.SendMessage(WM_CHAR, L'x', 1);   // a delay left running
+        m_dialog.DestroyWindow();
+        m_pListener = nullptr;
+        const int nCalls = m_listeners[0].m_nCalls + m_listeners[1].m_nCalls;
+        zaduv_test::PumpPending();
+        f.Expect(m_listeners[0].m_nCalls + m_listeners[1].m_nCalls, nCalls, "nothing told after destruction");
     }
 
     std::vector<SFuzzOp> Ops() override
@@ -270,15 +275,11 @@ public:
                  m_edit.AddListener(m_pListener);
              } },
             { "type", 6, [this](CFuzz& f) {
-                 if (!m_edit.GetSafeHwnd())
-                     return;
                  m_edit.SetFocus();
                  const WCHAR ch = f.Chance(20) ? VK_BACK : static_cast<WCHAR>(L'a' + f.Pick(26));
                  m_edit.SendMessage(WM_CHAR, ch, 1);
-             } },
+             }, true },
             { "timer fires", 4, [this](CFuzz& f) {
-                 if (!m_edit.GetSafeHwnd())
-                     return;
                  CString strText;
                  m_edit.GetWindowText(strText);
                  const int aBefore[2] = { m_listeners[0].m_nCalls, m_listeners[1].m_nCalls };
@@ -291,21 +292,7 @@ public:
                          f.Expect(m_listeners[i].m_strLast + L"|" + std::to_wstring(m_listeners[i].m_nReserved),
                              Text(strText) + L"|0", "filter text and reserved argument");
                  }
-             } },
-            { "DestroyWindow", 1, [this](CFuzz& f) {
-                 if (!m_edit.GetSafeHwnd())
-                     return;
-                 m_edit.SendMessage(WM_CHAR, L'x', 1);   // a delay left running
-                 m_dialog.DestroyWindow();
-                 m_pListener = nullptr;
-                 const int nCalls = m_listeners[0].m_nCalls + m_listeners[1].m_nCalls;
-                 zaduv_test::PumpPending();
-                 f.Expect(m_listeners[0].m_nCalls + m_listeners[1].m_nCalls, nCalls, "nothing told after destruction");
-             } },
-            { "create again", 1, [this](CFuzz&) {
-                 if (!m_edit.GetSafeHwnd())
-                     Create();
-             } },
+             }, true },
         };
     }
 

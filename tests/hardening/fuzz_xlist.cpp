@@ -1,6 +1,5 @@
-// The extended list and its parts against plain models: the list's cells, the sorted headers'
-// sort state and owner-drawn columns, the painted header's face, the off-screen surface's copy
-// and the geometry utilities' arithmetic.
+// The extended list against a plain model of its cells, through the drop-down a click opens,
+// and its combo entries against a vector.
 #include <zaduv.h>
 #include <xlistctrl/XComboList.h>
 
@@ -61,17 +60,18 @@ CXListComboData Choices()
 class CXListSubject : public CFuzzSubject
 {
 public:
-    explicit CXListSubject(bool bCreate) : m_pList(new CFuzzXList)
-    {
-        if (bCreate)
-            Create();
-    }
-    ~CXListSubject() { m_host.DestroyWindow(); }
-
+    CXListSubject() : m_pList(new CFuzzXList) {}
     CWnd* Window() override { return m_pList.get(); }
     CFuzzXList& List() { return *m_pList; }
 
-    void Create()
+    void Destroy(CFuzz&) override
+    {
+        m_host.DestroyWindow();
+        m_model.clear();
+        m_nHeaderState = -1;
+    }
+
+    void Create() override
     {
         // A list object attaches its header once; a new window gets a new object.
         if (m_pList->GetSafeHwnd() == nullptr && m_bUsed)
@@ -83,7 +83,6 @@ public:
             List().InsertColumn(c, L"Column", LVCFMT_LEFT, 110);
         List().SetHeaderCheckedState(1, 1);
         m_nHeaderState = List().GetSafeHwnd() ? 1 : -1;
-        m_model.clear();
     }
 
     int CountChecked(int nCol) const
@@ -104,7 +103,7 @@ public:
     }
 
     // The item count and one random cell after every call; everything now and then.
-    void Check(CFuzz& f)
+    void Check(CFuzz& f) override
     {
         f.Expect(List().GetItemCount(), static_cast<int>(m_model.size()), "GetItemCount");
         f.Expect(List().GetHeaderCheckedState(1), m_nHeaderState, "GetHeaderCheckedState(1)");
@@ -166,17 +165,16 @@ public:
 
     std::vector<SFuzzOp> Ops() override
     {
-        auto cell = [this](CFuzz& f, int& nItem, int& nCol) -> SModelCell* {
-            nItem = f.Index(static_cast<int>(m_model.size()));
-            nCol = f.Index(kColumns);
-            const bool bValid = nItem >= 0 && nItem < static_cast<int>(m_model.size()) && nCol >= 0 && nCol < kColumns;
-            return bValid ? &m_model[nItem].cells[nCol] : nullptr;
-        };
-        auto step = [this](std::function<void(CFuzz&)> fn) {
-            return [this, fn](CFuzz& f) { fn(f); Check(f); };
+        // A call on a random cell, valid or not; the model's cell is null when it is not.
+        auto cellOp = [this](const char* lpszName, int nWeight, std::function<void(CFuzz&, int, int, SModelCell*)> fn) {
+            return SFuzzOp{ lpszName, nWeight, [this, fn](CFuzz& f) {
+                const int i = f.Index(static_cast<int>(m_model.size())), c = f.Index(kColumns);
+                const bool bValid = i >= 0 && i < static_cast<int>(m_model.size()) && c >= 0 && c < kColumns;
+                fn(f, i, c, bValid ? &m_model[i].cells[c] : nullptr);
+            } };
         };
         return {
-            { "InsertItem", 12, step([this](CFuzz& f) {
+            { "InsertItem", 12, [this](CFuzz& f) {
                  const int nWhere = f.Index(static_cast<int>(m_model.size()));
                  const std::wstring strText = L"t" + std::to_wstring(f.m_nCalls);
                  const int nResult = List().InsertItem(nWhere, strText.c_str());
@@ -191,67 +189,53 @@ public:
                      c.crBackground = ::GetSysColor(COLOR_WINDOW);
                  row.cells[0].strText = strText;
                  m_model.insert(m_model.begin() + nStated, row);
-             }) },
-            { "SetItemText", 6, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             } },
+            cellOp("SetItemText", 6, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  const std::wstring strText = L"s" + std::to_wstring(f.m_nCalls);
                  f.Expect(List().SetItemText(i, c, strText.c_str()), p != nullptr, "SetItemText");
                  if (p)
                      p->strText = strText;
-             }) },
-            { "SetCheckbox", 6, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             }),
+            cellOp("SetCheckbox", 6, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  const int nState = f.Pick(4) - 1;
                  f.Expect(List().SetCheckbox(i, c, nState), p != nullptr, "SetCheckbox");
                  if (p)
                      p->nCheck = nState;
                  if (p && c == 1)
                      m_nHeaderState = CountChecked(1) == static_cast<int>(m_model.size()) ? 2 : 1;
-             }) },
-            { "SetBold", 5, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             }),
+            cellOp("SetBold", 5, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  const BOOL bBold = f.Pick(2);
                  f.Expect(List().SetBold(i, c, bBold), p != nullptr, "SetBold");
                  if (p)
                      p->bBold = bBold;
-             }) },
-            { "SetEnabled", 4, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             }),
+            cellOp("SetEnabled", 4, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  const BOOL bEnabled = f.Chance(70);
                  f.Expect(List().SetEnabled(i, c, bEnabled), p != nullptr, "SetEnabled");
                  if (p)
                      p->bEnabled = bEnabled;
-             }) },
-            { "SetItemColor", 4, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             }),
+            cellOp("SetItemColor", 4, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  const COLORREF cr = RGB(f.Pick(256), 0, f.Pick(256));
                  List().SetItemColor(i, c, RGB(255, 0, 0), cr);
                  if (p)
                      p->crBackground = cr;
-             }) },
-            { "SetItemToolTipText", 3, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             }),
+            cellOp("SetItemToolTipText", 3, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  const std::wstring strTip = L"tip" + std::to_wstring(f.m_nCalls);
                  f.Expect(List().SetItemToolTipText(i, c, strTip.c_str()), p != nullptr, "SetItemToolTipText");
                  if (p)
                      p->strTip = strTip;
-             }) },
-            { "SetItemData", 4, step([this](CFuzz& f) {
+             }),
+            { "SetItemData", 4, [this](CFuzz& f) {
                  const int i = f.Index(static_cast<int>(m_model.size()));
                  const bool bValid = i >= 0 && i < static_cast<int>(m_model.size());
                  f.Expect(List().SetItemData(i, ++m_dwNextData), bValid, "SetItemData");
                  if (bValid)
                      m_model[i].dwData = m_dwNextData;
-             }) },
-            { "SetComboBox", 4, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             } },
+            cellOp("SetComboBox", 4, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  const int nSel = f.Pick(5) - 1;
                  f.Expect(List().SetComboBox(i, c, TRUE, Choices(), 3, nSel), p != nullptr, "SetComboBox");
                  if (!p)
@@ -260,10 +244,8 @@ public:
                  p->nComboSel = nSel;
                  if (nSel < 3)
                      p->strText = nSel < 0 ? L"?" : Text(Choices()[nSel].m_strText);
-             }) },
-            { "SetProgress", 2, step([this, cell](CFuzz& f) {
-                 int i, c;
-                 SModelCell* p = cell(f, i, c);
+             }),
+            cellOp("SetProgress", 2, [this](CFuzz& f, int i, int c, SModelCell* p) {
                  f.Expect(List().SetProgress(i, c, f.Pick(2), f.Chance(50) ? L"%d%%" : nullptr), p != nullptr,
                      "SetProgress");
                  List().UpdateProgress(i, c, f.Pick(120));
@@ -272,36 +254,27 @@ public:
                      List().DeleteProgress(i, c);
                  if (p)
                      p->bProgress = !bDelete;
-             }) },
-            { "DeleteItem", 6, step([this](CFuzz& f) {
+             }),
+            { "DeleteItem", 6, [this](CFuzz& f) {
                  const int i = f.Index(static_cast<int>(m_model.size()));
                  const bool bValid = i >= 0 && i < static_cast<int>(m_model.size());
                  f.Expect(List().DeleteItem(i), bValid, "DeleteItem");
                  if (bValid)
                      m_model.erase(m_model.begin() + i);
-             }) },
-            { "SortItems", 1, step([this](CFuzz& f) {
+             } },
+            { "SortItems", 1, [this](CFuzz& f) {
                  for (size_t i = 0; i < m_model.size(); ++i)
                      if (m_model[i].dwData == 0)
                          List().SetItemData(static_cast<int>(i), m_model[i].dwData = ++m_dwNextData);
                  f.Expect(List().SortItems(&CompareAscending, 0), List().GetSafeHwnd() != nullptr, "SortItems");
                  std::sort(m_model.begin(), m_model.end(),
                      [](const SModelRow& a, const SModelRow& b) { return a.dwData < b.dwData; });
-             }) },
-            { "DeleteAllItems", 1, step([this](CFuzz& f) {
+             } },
+            { "DeleteAllItems", 1, [this](CFuzz& f) {
                  f.Expect(List().DeleteAllItems(), List().GetSafeHwnd() != nullptr, "DeleteAllItems");
                  m_model.clear();
-             }) },
-            { "drop-down open and close", 2, step([this](CFuzz& f) { OpenAndCloseDropDown(f); }) },
-            { "DestroyWindow", 1, step([this](CFuzz&) {
-                 m_host.DestroyWindow();
-                 m_model.clear();
-                 m_nHeaderState = -1;
-             }) },
-            { "create again", 1, step([this](CFuzz&) {
-                 if (!List().GetSafeHwnd())
-                     Create();
-             }) },
+             } },
+            { "drop-down open and close", 2, [this](CFuzz& f) { OpenAndCloseDropDown(f); } },
         };
     }
 
@@ -323,9 +296,6 @@ namespace
 class CComboDataSubject : public CFuzzSubject
 {
 public:
-    explicit CComboDataSubject(bool) {}
-    CWnd* Window() override { return nullptr; }
-
     void Check(CFuzz& f, const CXListComboData& items)
     {
         std::vector<std::pair<std::wstring, int>> entries;

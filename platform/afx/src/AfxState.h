@@ -38,4 +38,11 @@ struct AFX_THREAD_STATE
 // The calling thread's state, made on first use and destroyed when the thread ends.
 AFX_THREAD_STATE* AfxGetThreadState();
 
+// A window handle has 32 significant bits; a 64-bit process may be handed it sign-extended or
+// not (Wine passes either once a handle's top bit is set), so the window map keys on one form.
+inline HWND AfxCanonicalHwnd(HWND hWnd)
+{
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<LONG>(reinterpret_cast<UINT_PTR>(hWnd))));
+}
+
 #endif

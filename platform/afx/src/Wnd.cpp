@@ -273,13 +273,13 @@ CWnd::~CWnd()
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 {
-    return static_cast<CWnd*>(afxMapHWND(TRUE)->FromHandle(hWnd));
+    return static_cast<CWnd*>(afxMapHWND(TRUE)->FromHandle(AfxCanonicalHwnd(hWnd)));
 }
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
     CHandleMap* pMap = afxMapHWND();
-    return pMap != NULL && hWnd != NULL ? static_cast<CWnd*>(pMap->LookupPermanent(hWnd)) : NULL;
+    return pMap != NULL && hWnd != NULL ? static_cast<CWnd*>(pMap->LookupPermanent(AfxCanonicalHwnd(hWnd))) : NULL;
 }
 
 void PASCAL CWnd::DeleteTempMap()
@@ -290,6 +290,7 @@ void PASCAL CWnd::DeleteTempMap()
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
+    hWndNew = AfxCanonicalHwnd(hWndNew);
     if (hWndNew == NULL || m_hWnd != NULL || FromHandlePermanent(hWndNew) != NULL)
         return FALSE;
     afxMapHWND(TRUE)->SetPermanent(hWndNew, this);

@@ -37,7 +37,7 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     if (code != HCBT_CREATEWND)
         return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
 
-    HWND hWnd = reinterpret_cast<HWND>(wParam);
+    HWND hWnd = AfxCanonicalHwnd(reinterpret_cast<HWND>(wParam));
     CWnd* pWndInit = pState->m_pWndInit;
     if (pWndInit != NULL && !IsImeWindowClass(hWnd))
     {
@@ -133,6 +133,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     // The state is fetched once for the lookup and the call.
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     CHandleMap* pMap = pState->m_pMapHWND.get();
+    hWnd = AfxCanonicalHwnd(hWnd);
     CWnd* pWnd = pMap != NULL ? static_cast<CWnd*>(pMap->LookupPermanent(hWnd)) : NULL;
     if (pWnd == NULL || pWnd->m_hWnd != hWnd)
         return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
